@@ -1,0 +1,30 @@
+#pragma once
+
+#include "coefficient_set.h"
+#include "potential.h"
+
+#include <cmath>
+
+// One accepted grid point of the scan.
+struct ExtremumRow {
+    double angle;       // phi, degrees
+    double derivative;  // PotentialDerivative(V, angle), kcal/mol per radian
+    double potential;   // Potential(V, angle), kcal/mol
+};
+
+// The largest grid angle the scan may visit: a point meant for 180 is still visited when
+// accumulated rounding puts it a little above 180.
+inline constexpr double kScanUpperBound = 180.1;
+
+// Walks phi = 0, h, h + h, ... (repeated addition) while phi <= 180.1 and calls sink(row) for
+// every point with |dV/dpsi| < h / 10, in increasing order of angle. The caller guarantees
+// 0.0001 <= h <= 180; infinite or NaN derivatives are never accepted.
+template <class Sink>
+void ScanForExtrema(const CoefficientSet& V, double h, Sink&& sink)
+{
+    const double threshold = h / 10.0;
+    for (double phi = 0.0; phi <= kScanUpperBound; phi = phi + h) {
+        const double d = PotentialDerivative(V, phi);
+        if (std::fabs(d) < threshold) sink(ExtremumRow{phi, d, Potential(V, phi)});
+    }
+}

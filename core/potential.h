@@ -1,0 +1,12 @@
+#pragma once
+
+#include "coefficient_set.h"
+
+// The torsion potential V(phi) = 1/2 * sum_n Vn (1 - cos n(180 - phi)), phi in degrees.
+// Each term is evaluated as ((n * (180 - phi)) * pi) / 180, then (1 - cos x) * (Vn / 2),
+// summed for n = 1 ... 6 in that order, in plain IEEE double arithmetic.
+double Potential(const CoefficientSet& V, double phi);
+
+// dV/dpsi at psi = 180 - phi, per radian: 0.5 * sum_n sin(((n * (180 - phi)) * pi) / 180) * (n * Vn),
+// summed for n = 1 ... 6 in that order. Not converted to degrees and not negated for phi.
+double PotentialDerivative(const CoefficientSet& V, double phi);
