@@ -1,0 +1,23 @@
+// Numeric identifiers of Zelmara's resources, shared by the resource script and the C++ code.
+// Plain #defines only, so that a resource compiler reads this file as well as a C++ compiler.
+
+// System-menu command of the About entry.
+#define IDM_ABOUTBOX                    0x0010
+
+// Dialog templates, strings and pictures.
+#define IDD_ABOUTBOX                    100
+#define IDS_ABOUTBOX                    101
+#define IDD_MAIN_DIALOG                 102
+#define IDR_MAINFRAME                   128
+#define IDB_FORMULA                     129
+
+// Controls of the main dialog. 1008 is not assigned.
+#define IDC_V1                          1000
+#define IDC_V2                          1001
+#define IDC_V3                          1002
+#define IDC_V4                          1003
+#define IDC_V5                          1004
+#define IDC_V6                          1005
+#define IDC_COMPUTE                     1006
+#define IDC_RESULTS                     1007
+#define IDC_PRECISION                   1009
