@@ -1,0 +1,146 @@
+#include "command_line.h"
+
+#include "number_text.h"
+
+#include <optional>
+
+namespace {
+
+// The user's text as it appears inside a message: quoted, control characters shown as '?', so
+// that the message stays on one line.
+std::string Quoted(std::string_view text)
+{
+    std::string quoted = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        quoted += (byte < 0x20 || byte == 0x7f) ? '?' : c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string NumberFault(NumberError error, std::string_view text)
+{
+    switch (error) {
+    case NumberError::Empty:
+        return "el valor está vacío";
+    case NumberError::NoDigits:
+        return Quoted(text) + " no es un número";
+    case NumberError::TrailingText:
+        return Quoted(text) + " lleva texto sobrante tras el número";
+    case NumberError::OutOfRange:
+        return Quoted(text) + " está fuera del intervalo representable";
+    case NumberError::NotFinite:
+        return Quoted(text) + ": no se admiten nan ni infinito";
+    case NumberError::Hexadecimal:
+        return Quoted(text) + ": no se admite la notación hexadecimal";
+    case NumberError::None:
+        break;
+    }
+    return {};
+}
+
+// The coefficient index n of "--vn", or nothing for any other name.
+std::optional<int> CoefficientIndex(std::string_view name)
+{
+    if (name.size() == 4 && name.starts_with("--v") && name[3] >= '1' && name[3] <= '6')
+        return name[3] - '0';
+    return std::nullopt;
+}
+
+bool TakesValue(std::string_view name)
+{
+    return name == "--precision" || CoefficientIndex(name).has_value();
+}
+
+bool IsFlag(std::string_view name)
+{
+    return name == "--ascending" || name == "--csv" || name == "--help" || name == "--version";
+}
+
+class Reader {
+public:
+    explicit Reader(std::span<const std::string_view> arguments) : arguments_(arguments) {}
+
+    CommandLine Read()
+    {
+        while (next_ < arguments_.size() && result_.action == CommandAction::Scan)
+            ReadOption(arguments_[next_++]);
+        return result_;
+    }
+
+private:
+    void Refuse(std::string message)
+    {
+        result_.action = CommandAction::Refuse;
+        result_.error = std::move(message);
+    }
+
+    void ReadOption(std::string_view argument)
+    {
+        if (!argument.starts_with("-")) {
+            Refuse(Quoted(argument) + ": argumento no esperado (las opciones empiezan por --)");
+            return;
+        }
+        const auto equals = argument.find('=');
+        const std::string_view name = argument.substr(0, equals);
+        if (TakesValue(name)) {
+            if (equals != std::string_view::npos)
+                ReadValue(name, argument.substr(equals + 1));
+            else if (next_ < arguments_.size() && !arguments_[next_].starts_with("--"))
+                ReadValue(name, arguments_[next_++]);
+            else
+                Refuse(std::string(name) + ": falta el valor");
+        } else if (IsFlag(name)) {
+            if (equals != std::string_view::npos)
+                Refuse(std::string(name) + ": no admite ningún valor");
+            else
+                ApplyFlag(name);
+        } else {
+            Refuse(std::string(name) + ": opción desconocida");
+        }
+    }
+
+    void ApplyFlag(std::string_view name)
+    {
+        if (name == "--ascending")
+            result_.request.order = RowOrder::ScanOrder;
+        else if (name == "--csv")
+            result_.request.format = TableFormat::Csv;
+        else if (name == "--help")
+            result_.action = CommandAction::ShowHelp;
+        else
+            result_.action = CommandAction::ShowVersion;
+    }
+
+    void ReadValue(std::string_view name, std::string_view text)
+    {
+        const NumberReading reading = ReadNumber(text);
+        if (!reading.ok()) {
+            Refuse(std::string(name) + ": " + NumberFault(reading.error, text));
+            return;
+        }
+        if (const auto n = CoefficientIndex(name)) {
+            result_.request.coefficients[static_cast<std::size_t>(*n)] = reading.value;
+            return;
+        }
+        if (!(reading.value >= kMinPrecision && reading.value <= kMaxPrecision)) {
+            Refuse(std::string(name) + ": el valor " + FormatRoundTrip(reading.value) +
+                   " está fuera del intervalo " + FormatRoundTrip(kMinPrecision) + " … " +
+                   FormatRoundTrip(kMaxPrecision));
+            return;
+        }
+        result_.request.precision = reading.value;
+    }
+
+    std::span<const std::string_view> arguments_;
+    std::size_t next_ = 0;
+    CommandLine result_;
+};
+
+}  // namespace
+
+CommandLine ParseCommandLine(std::span<const std::string_view> arguments)
+{
+    return Reader(arguments).Read();
+}

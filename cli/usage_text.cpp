@@ -1,0 +1,43 @@
+#include "usage_text.h"
+
+#include "command_line.h"
+#include "number_text.h"
+
+std::string HelpText()
+{
+    const std::string program(kProgramName);
+    return "Uso: " + program + " [--v1 X] … [--v6 X] [--precision H] [--ascending] [--csv]\n"
+           "\n"
+           "Busca los extremos (mínimos y máximos) del potencial de torsión\n"
+           "  V(φ) = ½ Σ Vn (1 − cos n(180 − φ)),  n = 1 … 6,\n"
+           "recorriendo los ángulos φ = 0, H, H + H, … mientras no pasen de 180.1 grados.\n"
+           "Cada ángulo en el que |dV/dψ| (ψ = 180 − φ, en radianes) es menor que H/10\n"
+           "da una fila con el ángulo, la derivada y el potencial.\n"
+           "\n"
+           "Opciones:\n"
+           "  --v1 X … --v6 X   coeficientes V1 … V6 en kcal/mol (por omisión, 0)\n"
+           "  --precision H     paso H en grados, de " + FormatRoundTrip(kMinPrecision) + " a " +
+           FormatRoundTrip(kMaxPrecision) + " (por omisión, " + FormatRoundTrip(kDefaultPrecision) + ")\n"
+           "  --ascending       filas de menor a mayor ángulo (por omisión, de mayor a menor,\n"
+           "                    como en la lista de la ventana principal)\n"
+           "  --csv             valores separados por comas (RFC 4180) en lugar de tabuladores;\n"
+           "                    las líneas terminan en LF, no en CRLF, igual que con tabuladores\n"
+           "  --help            muestra esta ayuda y termina\n"
+           "  --version         muestra la versión y termina\n"
+           "\n"
+           "Cada opción admite también la forma --opción=valor. La palabra que sigue a una\n"
+           "opción es su valor aunque empiece por un solo '-' (--v2 -0.157). Si una opción se repite,\n"
+           "vale la última. Los números llevan punto decimal; si no hay punto, se admite una\n"
+           "coma (0,005).\n"
+           "\n"
+           "Salida (UTF-8): la cabecera «Ángulo», «Derivada de V», «V(Kcal/mol)» y una línea\n"
+           "por ángulo aceptado, con los números en formato %g.\n"
+           "\n"
+           "Estado de salida: 0 si todo va bien, 1 si no se pudo escribir la salida,\n"
+           "2 si los argumentos no son válidos.\n";
+}
+
+std::string VersionText()
+{
+    return std::string(kProgramName) + " " + ZELMARA_VERSION + "\n";
+}
