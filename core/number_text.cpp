@@ -22,7 +22,9 @@ std::string FormatRoundTrip(double value)
 {
     char buffer[kNumberTextCapacity];
     char* end = buffer;
-    for (int digits = 1; digits <= 17; ++digits) {
+    // "%g" chooses the exponent form when the exponent reaches the precision, so starting below
+    // six would turn 180 into "1.8e+02"; from six on, trailing zeros are removed anyway.
+    for (int digits = 6; digits <= 17; ++digits) {
         end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
         double back = 0.0;
         std::from_chars(buffer, end, back);
