@@ -1,0 +1,62 @@
+#pragma once
+
+// Reading preprocessed resource-script tokens: expected punctuation, keywords, strings and
+// numeric expressions, with the first error kept as a value.
+
+#include "resource_script_lexer.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace resource::detail {
+
+// A read position in a token vector that ends with an End token, holding the first error met.
+// Every reading function returns false once an error is recorded, so callers stop at once.
+class TokenCursor {
+public:
+    explicit TokenCursor(const std::vector<Token>& tokens) : tokens_(tokens) {}
+
+    const Token& Peek(std::size_t ahead = 0) const;
+    const Token& Next();
+    bool AtEnd() const { return Peek().kind == TokenKind::End; }
+    bool AtPunct(char c) const;
+    bool AtKeyword(std::string_view keyword) const;
+
+    // Consumes the punctuation or keyword when it comes next; says whether it did.
+    bool AcceptPunct(char c);
+    bool AcceptKeyword(std::string_view keyword);
+
+    // Consume what is expected, or record "expected <what>, found <next token>" and fail.
+    bool ExpectPunct(char c);
+    bool ExpectKeyword(std::string_view keyword);
+    bool ReadString(std::string& out, std::string_view what);
+
+    // A value: numbers, '-' and parentheses combined with '|'. An identifier here is an
+    // unknown symbol, since the preprocessor has replaced every defined name.
+    bool ReadValue(std::int64_t& out, std::string_view what);
+    bool ReadInt(int& out, std::string_view what);
+
+    // A style list: terms joined by '|', each a value or NOT and a value, applied from left
+    // to right to start: a value's bits are set, a NOT value's bits cleared.
+    bool ReadStyle(std::uint32_t start, std::uint32_t& out, std::string_view what);
+
+    // Records message against the next token's file and line (or the given token's) and
+    // returns false.
+    bool Fail(std::string message);
+    bool FailAt(const Token& token, std::string message);
+    bool FailExpected(std::string_view what);
+
+    const std::optional<ParseError>& error() const { return error_; }
+
+private:
+    bool ReadPrimary(std::int64_t& out, std::string_view what);
+
+    const std::vector<Token>& tokens_;
+    std::size_t pos_ = 0;
+    std::optional<ParseError> error_;
+};
+
+}  // namespace resource::detail

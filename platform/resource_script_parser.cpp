@@ -1,0 +1,103 @@
+#include "resource_script_parser.h"
+
+#include <string>
+
+namespace resource::detail {
+namespace {
+
+bool ParseStringTable(TokenCursor& in, ResourceScript& script) {
+    Token begin;
+    if (!ExpectBlockStart(in, begin)) return false;
+    while (!AcceptBlockEnd(in, begin) && !in.error()) {
+        const Token& at = in.Peek();
+        int id = 0;
+        std::string text;
+        if (!in.ReadInt(id, "a string ID or END")) return false;
+        in.AcceptPunct(',');
+        if (!in.ReadString(text, "the string's text")) return false;
+        if (script.FindString(id))
+            return in.FailAt(at, "string " + std::to_string(id) + " is defined twice");
+        script.strings.emplace_back(id, std::move(text));
+    }
+    return !in.error();
+}
+
+// The file name after ICON or BITMAP; taken says whether the ID is already in use.
+bool ParsePicture(TokenCursor& in, int id, bool taken, const std::string& kind, const Token& at,
+                  std::vector<PictureResource>& pictures) {
+    PictureResource picture{id, {}};
+    if (!in.ReadString(picture.fileName, "the quoted file name of the " + kind)) return false;
+    if (taken) return in.FailAt(at, kind + " " + std::to_string(id) + " is defined twice");
+    pictures.push_back(std::move(picture));
+    return true;
+}
+
+bool IsResourceKeyword(const Token& token) {
+    return token.kind == TokenKind::Identifier &&
+           (token.text == "DIALOG" || token.text == "DIALOGEX" || token.text == "ICON" ||
+            token.text == "BITMAP" || token.text == "VERSIONINFO");
+}
+
+bool ParseIdLedStatement(TokenCursor& in, ResourceScript& script) {
+    const Token at = in.Peek();
+    // A name before a resource keyword is an undefined ID; any other stray word is not a
+    // statement at all.
+    if (at.kind == TokenKind::Identifier && !IsResourceKeyword(in.Peek(1)))
+        return in.FailExpected("LANGUAGE, STRINGTABLE or a resource ID");
+    int id = 0;
+    if (!in.ReadInt(id, "a resource statement")) return false;
+    bool extended = in.AtKeyword("DIALOGEX");
+    if (in.AcceptKeyword("DIALOG") || in.AcceptKeyword("DIALOGEX")) {
+        if (script.FindDialog(id))
+            return in.FailAt(at, "dialog " + std::to_string(id) + " is defined twice");
+        DialogTemplate dialog;
+        dialog.id = id;
+        dialog.extended = extended;
+        if (!ParseDialog(in, dialog)) return false;
+        script.dialogs.push_back(std::move(dialog));
+        return true;
+    }
+    if (in.AcceptKeyword("ICON"))
+        return ParsePicture(in, id, script.FindIcon(id), "icon", at, script.icons);
+    if (in.AcceptKeyword("BITMAP"))
+        return ParsePicture(in, id, script.FindBitmap(id), "bitmap", at, script.bitmaps);
+    if (in.AcceptKeyword("VERSIONINFO")) {
+        if (script.version) return in.FailAt(at, "the version block is defined twice");
+        VersionBlock version;
+        if (!ParseVersionInfo(in, version)) return false;
+        script.version = std::move(version);
+        return true;
+    }
+    return in.FailExpected("DIALOG, DIALOGEX, ICON, BITMAP or VERSIONINFO");
+}
+
+}  // namespace
+
+bool ExpectBlockStart(TokenCursor& in, Token& begin) {
+    if (in.error()) return false;
+    begin = in.Peek();
+    return in.AcceptKeyword("BEGIN") || in.AcceptPunct('{') || in.FailExpected("BEGIN");
+}
+
+bool AcceptBlockEnd(TokenCursor& in, const Token& begin) {
+    if (in.AcceptKeyword("END") || in.AcceptPunct('}')) return true;
+    if (in.AtEnd()) in.FailAt(begin, "this BEGIN has no matching END before the end of the file");
+    return false;
+}
+
+bool ParseStatements(TokenCursor& in, ResourceScript& script) {
+    while (!in.AtEnd()) {
+        bool ok;
+        if (in.AcceptKeyword("LANGUAGE"))
+            ok = in.ReadInt(script.language, "a language") && in.ExpectPunct(',') &&
+                 in.ReadInt(script.sublanguage, "a sublanguage");
+        else if (in.AcceptKeyword("STRINGTABLE"))
+            ok = ParseStringTable(in, script);
+        else
+            ok = ParseIdLedStatement(in, script);
+        if (!ok) return false;
+    }
+    return true;
+}
+
+}  // namespace resource::detail
