@@ -1,0 +1,176 @@
+// The resource-script reader on small scripts: style arithmetic, #define forms, comments, and
+// the errors of malformed scripts.
+
+#include "resource_script_test_support.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace resource_test;
+using ::testing::HasSubstr;
+
+// The first control of the only dialog of a script that must parse.
+resource::ControlTemplate OnlyControl(const std::string& script,
+                                      const std::map<std::string, std::string>& files = {}) {
+    resource::ParseOutcome outcome = ParseText(script, files);
+    if (!outcome.ok()) {
+        ADD_FAILURE() << outcome.error->line << ": " << outcome.error->message;
+        return {};
+    }
+    if (outcome.script.dialogs.size() != 1 || outcome.script.dialogs[0].controls.size() != 1) {
+        ADD_FAILURE() << "expected one dialog with one control";
+        return {};
+    }
+    return outcome.script.dialogs[0].controls[0];
+}
+
+std::string DialogWith(const std::string& control) {
+    return "#include \"afxres.h\"\n1 DIALOG 0, 0, 10, 10\nBEGIN\n" + control + "\nEND\n";
+}
+
+TEST(ResourceScriptStyles, NotClearsBitsAndBarCombinesFromLeftToRight) {
+    EXPECT_EQ(OnlyControl(DialogWith("LTEXT \"a\",5,0,0,1,1,NOT WS_GROUP | SS_NOPREFIX")).style,
+              WS_CHILD | WS_VISIBLE | SS_NOPREFIX);
+    EXPECT_EQ(OnlyControl(DialogWith("EDITTEXT 5,0,0,1,1,NOT WS_BORDER | NOT WS_TABSTOP")).style,
+              WS_CHILD | WS_VISIBLE);
+    // A NOT undoes a bit set to its left, and a later term sets it again.
+    EXPECT_EQ(OnlyControl(DialogWith("CONTROL \"a\",5,\"Button\",WS_GROUP | NOT WS_GROUP | "
+                                     "NOT WS_VISIBLE,0,0,1,1"))
+                  .style,
+              WS_CHILD);
+    EXPECT_EQ(OnlyControl(DialogWith("PUSHBUTTON \"a\",5,0,0,1,1,NOT WS_TABSTOP | WS_TABSTOP"))
+                  .style,
+              WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP);
+}
+
+TEST(ResourceScriptStyles, DialogDefaultsAndExtendedStyles) {
+    resource::ParseOutcome outcome = ParseText(
+        "#include \"afxres.h\"\n"
+        "1 DIALOG 0, 0, 10, 10\nBEGIN\nEND\n"
+        "2 DIALOGEX 0, 0, 10, 10\nSTYLE WS_POPUP\nEXSTYLE WS_EX_APPWINDOW | WS_EX_TOPMOST\n"
+        "FONT 9, \"Face\", 700, 1\n"
+        "{\n  CONTROL \"\",3,\"Edit\",0,0,0,1,1,WS_EX_CLIENTEDGE\n  ICON 128,4,5,6\n}\n");
+    ASSERT_TRUE(outcome.ok()) << outcome.error->line << ": " << outcome.error->message;
+    const resource::DialogTemplate& plain = outcome.script.dialogs.at(0);
+    EXPECT_EQ(plain.style, WS_POPUP | WS_BORDER | WS_SYSMENU);
+    const resource::DialogTemplate& extended = outcome.script.dialogs.at(1);
+    EXPECT_EQ(extended.style, WS_POPUP | DS_SETFONT);
+    EXPECT_EQ(extended.exStyle, WS_EX_APPWINDOW | 0x8u);
+    EXPECT_EQ(extended.font.pointSize, 9);
+    EXPECT_EQ(extended.font.weight, 700);
+    EXPECT_TRUE(extended.font.italic);
+    EXPECT_EQ(extended.font.charset, 1);
+    ASSERT_EQ(extended.controls.size(), 2u);
+    EXPECT_EQ(extended.controls[0].exStyle, 0x200u);
+    EXPECT_EQ(extended.controls[1].textResource, 128);
+    EXPECT_EQ(extended.controls[1].rect, (resource::Rect{5, 6, 0, 0}));
+}
+
+TEST(ResourceScriptDefines, HexParenthesisedNegativeAndCombinedValues) {
+    const std::map<std::string, std::string> header = {
+        {"ids.h", "#define ID_HEX 0x1F\n#define ID_NEG (-1)\n#define ID_LONG 12L\n"
+                  "#define ID_BOTH ((ID_HEX) | 0x100)\n#define GUARD\n"}};
+    resource::ParseOutcome outcome = ParseText(
+        "#include \"ids.h\"\nSTRINGTABLE\nBEGIN\n  ID_HEX \"hex\"\n  ID_NEG, \"negative\"\n"
+        "  ID_LONG \"long\"\n  ID_BOTH \"\"\"quoted\"\" \\\\ back\"\nEND\n",
+        header);
+    ASSERT_TRUE(outcome.ok()) << outcome.error->line << ": " << outcome.error->message;
+    const auto& strings = outcome.script.strings;
+    EXPECT_EQ(strings, (std::vector<std::pair<int, std::string>>{
+                           {31, "hex"}, {-1, "negative"}, {12, "long"},
+                           {0x11F, "\"quoted\" \\ back"}}));
+}
+
+TEST(ResourceScriptComments, AreSkippedAndKeepLineNumbers) {
+    resource::ParseOutcome outcome = ParseText(
+        "// a line comment with \"quotes\" and BEGIN\n"
+        "/* a block comment\n   over three lines END */\n"
+        "STRINGTABLE /* inline */ BEGIN 7 \"// not a comment\" // trailing\n"
+        "END\n"
+        "/* on line 6\n*/ 8 BOGUS_NAME\n");
+    ASSERT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.error->line, 7);
+    EXPECT_THAT(outcome.error->message, HasSubstr("BOGUS_NAME"));
+    EXPECT_EQ(outcome.script.strings.front().second, "// not a comment");
+}
+
+struct MalformedScript {
+    const char* name;
+    const char* script;
+    const char* includedHeader;  // served as "ids.h"; may be null
+    const char* file;
+    int line;
+    const char* messagePart;
+};
+
+void PrintTo(const MalformedScript& script, std::ostream* out) { *out << script.name; }
+
+class ResourceScriptErrors : public ::testing::TestWithParam<MalformedScript> {};
+
+TEST_P(ResourceScriptErrors, NameTheFileLineAndProblem) {
+    const MalformedScript& bad = GetParam();
+    std::map<std::string, std::string> files;
+    if (bad.includedHeader) files["ids.h"] = bad.includedHeader;
+    resource::ParseOutcome outcome = ParseText(bad.script, files);
+    ASSERT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.error->file, bad.file);
+    EXPECT_EQ(outcome.error->line, bad.line);
+    EXPECT_THAT(outcome.error->message, HasSubstr(bad.messagePart));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Malformed, ResourceScriptErrors,
+    ::testing::Values(
+        MalformedScript{"UnterminatedString", "STRINGTABLE\nBEGIN\n 1 \"open\nEND\n", nullptr,
+                        "test.rc", 3, "not closed"},
+        MalformedScript{"UnterminatedComment", "STRINGTABLE\n/* never\nclosed\n", nullptr,
+                        "test.rc", 2, "never closed"},
+        MalformedScript{"MissingEndAtEndOfFile",
+                        "#include \"afxres.h\"\n1 DIALOG 0,0,1,1\nBEGIN\n"
+                        "  LTEXT \"a\",-1,0,0,1,1\n",
+                        nullptr, "test.rc", 3, "no matching END"},
+        MalformedScript{"MissingEndBeforeNextDialog",
+                        "1 DIALOG 0,0,1,1\nBEGIN\n  PUSHBUTTON \"a\",1,0,0,1,1\n"
+                        "2 DIALOG 0,0,1,1\nBEGIN\nEND\n",
+                        nullptr, "test.rc", 4, "expected a control"},
+        MalformedScript{"UnknownStyleName",
+                        "#include \"afxres.h\"\n1 DIALOG 0,0,1,1\nSTYLE WS_POPUP | WS_BOGUS\n"
+                        "BEGIN\nEND\n",
+                        nullptr, "test.rc", 3, "unknown symbol 'WS_BOGUS'"},
+        MalformedScript{"PlatformNamesNeedTheirHeader", "1 DIALOG 0,0,1,1\nSTYLE WS_POPUP\n",
+                        nullptr, "test.rc", 2, "unknown symbol 'WS_POPUP'"},
+        MalformedScript{"UnknownResourceId", "IDD_NOWHERE DIALOG 0,0,1,1\n", nullptr,
+                        "test.rc", 1, "unknown symbol 'IDD_NOWHERE'"},
+        MalformedScript{"StrayEnd", "STRINGTABLE\nBEGIN\nEND\nEND\n", nullptr, "test.rc", 4,
+                        "expected LANGUAGE, STRINGTABLE or a resource ID, found 'END'"},
+        MalformedScript{"DigitsFollowedByLetters", "STRINGTABLE\nBEGIN\n  12abc \"x\"\nEND\n",
+                        nullptr, "test.rc", 3, "malformed number '12abc'"},
+        MalformedScript{"HexWithoutDigits", "\n#define ID 0x\n", nullptr, "test.rc", 2,
+                        "malformed number '0x'"},
+        MalformedScript{"NumberBeyond32Bits", "#define ID 0x100000000\n", nullptr, "test.rc", 1,
+                        "malformed number"},
+        MalformedScript{"MissingComma", "STRINGTABLE\nBEGIN\nEND\n1 DIALOG 0,0 1,1\n", nullptr,
+                        "test.rc", 4, "expected ','"},
+        MalformedScript{"MissingInclude", "\n\n#include \"absent.h\"\n", nullptr, "test.rc", 3,
+                        "\"absent.h\""},
+        MalformedScript{"ErrorInsideIncludedFile", "#include \"ids.h\"\n",
+                        "#define A 1\n#define B (A |\n", "ids.h", 2, "#define B"},
+        MalformedScript{"IncludeOfItself", "#include \"ids.h\"\n", "#include \"ids.h\"\n",
+                        "ids.h", 1, "nested too deeply"},
+        MalformedScript{"ConflictingRedefinition", "#define A 1\n#define A 2\n", nullptr,
+                        "test.rc", 2, "A is redefined"},
+        MalformedScript{"CodePageOtherThanUtf8", "#pragma code_page(1252)\n", nullptr,
+                        "test.rc", 1, "code page 1252"},
+        MalformedScript{"DialogDefinedTwice",
+                        "1 DIALOG 0,0,1,1\nBEGIN\nEND\n1 DIALOGEX 0,0,1,1\nBEGIN\nEND\n", nullptr,
+                        "test.rc", 4, "dialog 1 is defined twice"},
+        MalformedScript{"UnknownVersionBlock",
+                        "1 VERSIONINFO\nFILEVERSION 1,0\nBEGIN\n  BLOCK \"Other\"\n", nullptr,
+                        "test.rc", 4, "\"StringFileInfo\" or \"VarFileInfo\""},
+        MalformedScript{"VersionPartTooLarge", "1 VERSIONINFO\nFILEVERSION 1,70000\n", nullptr,
+                        "test.rc", 2, "70000"}),
+    [](const ::testing::TestParamInfo<MalformedScript>& info) { return info.param.name; });
+
+}  // namespace
