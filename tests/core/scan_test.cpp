@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,113 +16,87 @@ std::vector<ExtremumRow> Scan(const CoefficientSet& V, double h)
     return rows;
 }
 
-CoefficientSet Only(int n, double value)
+std::vector<std::string> AngleTexts(const std::vector<ExtremumRow>& rows)
 {
-    CoefficientSet V{};
-    V[static_cast<std::size_t>(n)] = value;
-    return V;
+    std::vector<std::string> texts;
+    for (const ExtremumRow& row : rows) texts.push_back(FormatG(row.angle));
+    return texts;
 }
 
-TEST(ScanRowCount, FirstHarmonicBandGrowsAsTheStepShrinks)
+TEST(ScanRows, FirstHarmonicBandGrowsAsTheStepShrinks)
 {
-    const CoefficientSet V = Only(1, 1.0);
-    EXPECT_EQ(Scan(V, 1.0).size(), 24u);
+    const CoefficientSet V{0.0, 1.0, 0.0, 0.0, 0.0, 0.0, 0.0};
     EXPECT_EQ(Scan(V, 0.1).size(), 25u);
     EXPECT_EQ(Scan(V, 0.01).size(), 34u);
     EXPECT_EQ(Scan(V, 0.005).size(), 35u);
-
     // At h = 1 the threshold is 0.1 and |d| = 0.5 |sin psi|: angles 0 ... 11 and 169 ... 180.
-    std::vector<double> angles;
-    for (const ExtremumRow& row : Scan(V, 1.0)) angles.push_back(row.angle);
-    std::vector<double> expected;
-    for (int a = 0; a <= 11; ++a) expected.push_back(a);
-    for (int a = 169; a <= 180; ++a) expected.push_back(a);
-    EXPECT_EQ(angles, expected);
+    std::vector<std::string> expected;
+    for (int a = 0; a <= 180; ++a)
+        if (a <= 11 || a >= 169) expected.push_back(std::to_string(a));
+    EXPECT_EQ(AngleTexts(Scan(V, 1.0)), expected);
 }
 
-TEST(ScanRowCount, ThirdHarmonicGivesItsFourExtremaAtEveryStep)
+TEST(ScanRows, ThirdHarmonicGivesItsFourExtremaAtEveryStep)
 {
-    const CoefficientSet V = Only(3, 3.0);
+    const CoefficientSet V{0.0, 0.0, 0.0, 3.0, 0.0, 0.0, 0.0};
     for (const double h : {1.0, 0.1, 0.01, 0.005}) {
         const std::vector<ExtremumRow> rows = Scan(V, h);
-        ASSERT_EQ(rows.size(), 4u) << h;
-        const char* angles[] = {"0", "60", "120", "180"};
-        const char* potentials[] = {"3", "0", "3", "0"};
-        for (std::size_t i = 0; i < 4; ++i) {
-            EXPECT_EQ(FormatG(rows[i].angle), angles[i]) << h;
-            EXPECT_EQ(FormatG(rows[i].potential), potentials[i]) << h;
-            EXPECT_LT(std::fabs(rows[i].derivative), 1e-9) << h;
-        }
+        EXPECT_EQ(AngleTexts(rows), (std::vector<std::string>{"0", "60", "120", "180"})) << h;
+        std::vector<std::string> potentials;
+        for (const ExtremumRow& row : rows) potentials.push_back(FormatG(row.potential));
+        EXPECT_EQ(potentials, (std::vector<std::string>{"3", "0", "3", "0"})) << h;
     }
 }
 
-// With every coefficient zero each grid point is accepted, so the rows are the grid itself.
-TEST(ScanGrid, EndsAtTheLastAccumulatedAngleNotAbove180Point1)
+// With every coefficient zero each grid point is a row, so the rows are the grid itself: a
+// running sum of h, ending at the last sum not above 180.1.
+TEST(ScanGrid, IsARunningSumEndingAtTheLastValueNotAbove180Point1)
 {
     const CoefficientSet zero{};
-
-    const std::vector<ExtremumRow> coarsest = Scan(zero, 180.0);
-    ASSERT_EQ(coarsest.size(), 2u);
-    EXPECT_EQ(coarsest[0].angle, 0.0);
-    EXPECT_EQ(coarsest[1].angle, 180.0);
-
-    const std::vector<ExtremumRow> degrees = Scan(zero, 1.0);
-    ASSERT_EQ(degrees.size(), 181u);
-    EXPECT_EQ(degrees.back().angle, 180.0);
+    EXPECT_EQ(AngleTexts(Scan(zero, 180.0)), (std::vector<std::string>{"0", "180"}));
+    EXPECT_EQ(Scan(zero, 1.0).size(), 181u);
 
     const std::vector<ExtremumRow> tenths = Scan(zero, 0.1);
     ASSERT_EQ(tenths.size(), 1802u);
     EXPECT_LT(tenths.back().angle, 180.1);
-    EXPECT_GT(tenths.back().angle + 0.1, 180.1);
     EXPECT_EQ(FormatG(tenths.back().angle), "180.1");
 
     const std::vector<ExtremumRow> thirds = Scan(zero, 0.3);
     ASSERT_EQ(thirds.size(), 601u);
     EXPECT_GT(thirds.back().angle, 180.0);
     EXPECT_EQ(FormatG(thirds.back().angle), "180");
-}
 
-TEST(ScanGrid, AnglesAreARunningSumAndZeroRowsAreExactZeros)
-{
-    const CoefficientSet zero{};
-    const std::vector<ExtremumRow> rows = Scan(zero, 0.005);
-    EXPECT_EQ(FormatG(rows.back().angle), "180.1");
     double expected = 0.0;
-    for (const ExtremumRow& row : rows) {
+    for (const ExtremumRow& row : Scan(zero, 0.005)) {
         ASSERT_EQ(row.angle, expected);
-        ASSERT_EQ(std::bit_cast<std::uint64_t>(row.derivative), 0u);
-        ASSERT_EQ(std::bit_cast<std::uint64_t>(row.potential), 0u);
         expected = expected + 0.005;
     }
     EXPECT_GT(expected, 180.1);
+    EXPECT_LE(expected - 0.005, 180.1);
 }
 
-// V1 = 0.2 at h = 1: |d| = 0.1 |sin psi|, below the threshold 0.1 everywhere except at 90,
+// V1 = 0.2 at h = 1: |d| = 0.1 |sin psi| is below the threshold 0.1 everywhere except at 90,
 // where sin psi rounds to 1 and |d| equals the threshold exactly.
 TEST(ScanThreshold, IsStrict)
 {
-    const double h = 1.0;
-    const CoefficientSet atThreshold = Only(1, 0.2);
-    ASSERT_EQ(PotentialDerivative(atThreshold, 90.0), h / 10.0);
-    std::vector<ExtremumRow> rows = Scan(atThreshold, h);
+    const CoefficientSet atThreshold{0.0, 0.2, 0.0, 0.0, 0.0, 0.0, 0.0};
+    ASSERT_EQ(PotentialDerivative(atThreshold, 90.0), 1.0 / 10.0);
+    const std::vector<ExtremumRow> rows = Scan(atThreshold, 1.0);
     EXPECT_EQ(rows.size(), 180u);
     for (const ExtremumRow& row : rows) EXPECT_NE(row.angle, 90.0);
 
-    const CoefficientSet justBelow = Only(1, std::nextafter(0.2, 0.0));
-    ASSERT_LT(PotentialDerivative(justBelow, 90.0), h / 10.0);
-    rows = Scan(justBelow, h);
-    EXPECT_EQ(rows.size(), 181u);
+    const CoefficientSet justBelow{0.0, std::nextafter(0.2, 0.0), 0.0, 0.0, 0.0, 0.0, 0.0};
+    ASSERT_LT(PotentialDerivative(justBelow, 90.0), 1.0 / 10.0);
+    EXPECT_EQ(Scan(justBelow, 1.0).size(), 181u);
 }
 
 TEST(ScanThreshold, NonFiniteDerivativesAreNeverReported)
 {
-    // n * Vn overflows for n >= 2: every derivative is infinite or NaN (NaN at 180, where the
-    // sines are 0).
+    // n * Vn overflows for n >= 2: every derivative is infinite, or NaN where the sines are 0.
     const CoefficientSet huge{0.0, 1e308, 1e308, -1e308, 1e308, 1e308, 1e308};
-    for (double phi = 0.0; phi <= 180.1; phi = phi + 1.0) ASSERT_FALSE(std::isfinite(PotentialDerivative(huge, phi))) << phi;
+    for (double phi = 0.0; phi <= 180.1; phi = phi + 1.0) ASSERT_FALSE(std::isfinite(PotentialDerivative(huge, phi)));
     ASSERT_TRUE(std::isnan(PotentialDerivative(huge, 180.0)));
     EXPECT_TRUE(Scan(huge, 1.0).empty());
-    EXPECT_TRUE(Scan(huge, 0.01).empty());
 }
 
 }  // namespace
