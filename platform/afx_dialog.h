@@ -1,0 +1,69 @@
+#pragma once
+
+// Dialogs made from the resource script's templates, and the exchange of their fields.
+
+#include "afx_wnd.h"
+
+// One run of a window's field exchange (see CWnd::UpdateData).
+class CDataExchange {
+public:
+    CDataExchange(CWnd* dlgWnd, BOOL saveAndValidate);
+
+    BOOL m_bSaveAndValidate;   // TRUE: controls to members, with validation
+    CWnd* m_pDlgWnd;           // the window whose controls are exchanged
+    UINT m_idLastControl = 0;  // the control last prepared: the one a failure is reported on
+    BOOL m_bEditLastControl = FALSE;
+
+    // The control id of the window, which becomes the one a failure is reported on. A
+    // missing control is reported on stderr, naming the ID, and ends the exchange.
+    HWND PrepareCtrl(int id);
+    // As PrepareCtrl, for an edit: a failure also selects its text.
+    HWND PrepareEditCtrl(int id);
+
+    // Ends the exchange as failed. When saving, the last prepared control gets the focus (an
+    // edit with its text selected). The caller reports the failure to the user first.
+    [[noreturn]] void Fail();
+};
+
+// Attaches control (a CListCtrl, say) to the dialog's control id, once.
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
+
+// Exchanges an edit's text with value. Writing shows the shortest text that reads back to the
+// same double ("0.005"); reading accepts blanks around an optionally signed decimal number with
+// a point (or, with no point, a comma) and an optional exponent, and refuses anything else
+// ("Escriba un número.").
+void DDX_Text(CDataExchange* pDX, int id, double& value);
+
+// When saving, refuses a value outside [minValue, maxValue] or NaN ("Escriba un número entre
+// minValue y maxValue.") on the last prepared control.
+void DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minValue, double maxValue);
+
+// A dialog made from a dialog template of the resource script.
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+
+    // Makes the window and its controls from the template, calls OnInitDialog, shows the
+    // dialog and runs its modal loop until EndDialog. Returns EndDialog's result, or -1 (after
+    // an error naming it on stderr, and with no dialog shown) when the template, one of its
+    // pictures or an exchanged control is missing.
+    virtual INT_PTR DoModal();
+    // Ends the modal loop with result; the window goes when the loop has returned.
+    void EndDialog(int result);
+
+    // The base fills the controls from the members (UpdateData(FALSE)) and returns TRUE, which
+    // puts the focus on the first tab stop; FALSE leaves the focus alone.
+    virtual BOOL OnInitDialog();
+
+protected:
+    // IDOK: ends the dialog with IDOK when the exchange succeeds.
+    virtual void OnOK();
+    // IDCANCEL (also Escape and the close box): ends the dialog with IDCANCEL.
+    virtual void OnCancel();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
+};

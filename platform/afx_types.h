@@ -1,0 +1,111 @@
+#pragma once
+
+// The framework's basic types, handles and constants, with their standard Windows values.
+// Handles are opaque: what they point to belongs to the layer's implementation.
+
+#include <cstdint>
+
+using BOOL = int;
+using UINT = unsigned int;
+using WORD = std::uint16_t;
+using DWORD = std::uint32_t;
+using LONG = std::int32_t;
+using INT_PTR = std::intptr_t;
+using UINT_PTR = std::uintptr_t;
+using LONG_PTR = std::intptr_t;
+using WPARAM = UINT_PTR;
+using LPARAM = LONG_PTR;
+using LRESULT = LONG_PTR;
+using LPCTSTR = const char*;   // UTF-8 text
+using LPTSTR = char*;
+
+inline constexpr BOOL TRUE = 1;
+inline constexpr BOOL FALSE = 0;
+
+struct HWND__;   // a window made by the layer
+struct HICON__;  // an icon: its 32 and 16 pixel images
+struct HDC__;    // a paint context
+struct HMENU__;  // a menu's entries
+using HWND = HWND__*;
+using HICON = HICON__*;
+using HCURSOR = HICON;
+using HDC = HDC__*;
+using HMENU = HMENU__*;
+
+// Marks a message handler in a class declaration; it has no effect.
+#define afx_msg
+
+constexpr WORD LOWORD(UINT_PTR value) { return static_cast<WORD>(value & 0xFFFF); }
+constexpr WORD HIWORD(UINT_PTR value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
+constexpr WPARAM MAKEWPARAM(UINT low, UINT high)
+{
+    return static_cast<WPARAM>((low & 0xFFFF) | ((high & 0xFFFF) << 16));
+}
+
+// Dialog results and standard command IDs.
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+inline constexpr UINT ID_HELP = 0xE146;
+
+// Window messages.
+inline constexpr UINT WM_SETICON = 0x0080;
+inline constexpr UINT WM_CLOSE = 0x0010;
+inline constexpr UINT WM_PAINT = 0x000F;
+inline constexpr UINT WM_QUERYDRAGICON = 0x0037;
+inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
+inline constexpr UINT WM_COMMAND = 0x0111;
+inline constexpr UINT WM_SYSCOMMAND = 0x0112;
+
+// Notification codes and system commands.
+inline constexpr UINT BN_CLICKED = 0;
+inline constexpr UINT SC_MOVE = 0xF010;
+inline constexpr UINT SC_MINIMIZE = 0xF020;
+inline constexpr UINT SC_CLOSE = 0xF060;
+inline constexpr UINT SC_RESTORE = 0xF120;
+
+// WM_SETICON's kinds.
+inline constexpr WPARAM ICON_SMALL = 0;
+inline constexpr WPARAM ICON_BIG = 1;
+
+// GetSystemMetrics indexes.
+inline constexpr int SM_CXICON = 11;
+inline constexpr int SM_CYICON = 12;
+inline constexpr int SM_CXSMICON = 49;
+inline constexpr int SM_CYSMICON = 50;
+
+// Menu entry flags.
+inline constexpr UINT MF_STRING = 0x0000;
+inline constexpr UINT MF_GRAYED = 0x0001;
+inline constexpr UINT MF_DISABLED = 0x0002;
+inline constexpr UINT MF_SEPARATOR = 0x0800;
+
+// Message-box styles.
+inline constexpr UINT MB_OK = 0x00;
+inline constexpr UINT MB_OKCANCEL = 0x01;
+inline constexpr UINT MB_YESNO = 0x04;
+inline constexpr UINT MB_ICONERROR = 0x10;
+inline constexpr UINT MB_ICONQUESTION = 0x20;
+inline constexpr UINT MB_ICONEXCLAMATION = 0x30;
+inline constexpr UINT MB_ICONINFORMATION = 0x40;
+
+// List view.
+inline constexpr int LVCFMT_LEFT = 0;
+inline constexpr int LVCFMT_RIGHT = 1;
+inline constexpr int LVCFMT_CENTER = 2;
+inline constexpr UINT LVM_GETITEMCOUNT = 0x1004;
+inline constexpr UINT LVM_DELETEALLITEMS = 0x1009;
+
+struct RECT {
+    LONG left = 0, top = 0, right = 0, bottom = 0;
+};
+using LPRECT = RECT*;
+
+class CRect : public RECT {
+public:
+    CRect() = default;
+    CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};

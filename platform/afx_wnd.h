@@ -1,0 +1,129 @@
+#pragma once
+
+// Windows, menus and paint contexts.
+
+#include "afx_msgmap.h"
+#include "afx_string.h"
+#include "afx_types.h"
+
+class CDataExchange;
+class CMenu;
+
+// A window object. It is attached to a window that the layer made (m_hWnd) or to none; a
+// window made from a dialog template lives only while its dialog runs, and the objects
+// attached to it are detached when it goes.
+class CWnd : public CCmdTarget {
+public:
+    CWnd() = default;
+    ~CWnd() override;
+
+    HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // Attaches this object to hWnd so that the window's messages reach this object's message
+    // map. FALSE when this object already has a window or hWnd already has another object.
+    BOOL Attach(HWND hWnd);
+    // Detaches this object from its window and returns the window (nullptr when it had none).
+    HWND Detach();
+
+    // Processes message at once through this object's message map (then the default
+    // processing) and returns the result; 0 when there is no window.
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // The control with ID id in this dialog, or nullptr when there is none. The object is the
+    // one attached to the control, or one the layer keeps while the dialog runs.
+    CWnd* GetDlgItem(int id) const;
+    // This control's ID (0 for a window that is not a control).
+    int GetDlgCtrlID() const;
+
+    // The window's text: an edit's contents, a button's or static's caption, a dialog's title.
+    void SetWindowText(LPCTSTR text);
+    void GetWindowText(CString& text) const;
+
+    // Gives this window the keyboard focus; returns the window that had it, or nullptr.
+    CWnd* SetFocus();
+
+    // WM_SETICON: sets the big (32 px) or small (16 px) window icon, returns the previous one.
+    HICON SetIcon(HICON icon, BOOL bigIcon);
+    BOOL IsIconic() const;
+    // The client area: left and top 0, right and bottom its width and height in pixels.
+    void GetClientRect(LPRECT rect) const;
+
+    // FALSE: the window's own system menu, to which entries may be appended; nullptr for a
+    // window that has none. TRUE: restores the standard system menu and returns nullptr.
+    CMenu* GetSystemMenu(BOOL revert) const;
+
+    // Exchanges the window's fields: controls to members with validation when save is TRUE,
+    // members to controls otherwise. Stops at the first field that fails, which alone is
+    // reported and gets the focus; FALSE then.
+    BOOL UpdateData(BOOL save = TRUE);
+
+protected:
+    // The list of field exchanges, in order. The base exchanges nothing.
+    virtual void DoDataExchange(CDataExchange* pDX);
+
+    // Message processing: the message map first, then DefWindowProc.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Finds and calls the handler of message; TRUE when there was one.
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // WM_COMMAND: this object's table chain, then the application object's.
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // The standard processing of the window's kind.
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The standard processing of the message being handled.
+    LRESULT Default();
+
+    // Default handlers: each gives its message the standard processing. SC_CLOSE closes the
+    // window (a dialog is cancelled), WM_PAINT paints as usual, WM_QUERYDRAGICON gives no icon.
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg void OnPaint();
+    afx_msg HCURSOR OnQueryDragIcon();
+
+    friend struct HWND__;
+};
+
+// A menu: the system menu of a window.
+class CMenu {
+public:
+    CMenu() = default;
+    CMenu(const CMenu&) = delete;
+    CMenu& operator=(const CMenu&) = delete;
+
+    HMENU m_hMenu = nullptr;
+
+    // Appends an entry at the end: MF_SEPARATOR, or MF_STRING with a command ID and a text in
+    // which '&' marks the mnemonic ("\t" starts the shortcut text); MF_GRAYED or MF_DISABLED
+    // may be added. FALSE (nothing appended) for any other kind or a string entry with no text.
+    BOOL AppendMenu(UINT flags, UINT_PTR idNewItem = 0, LPCTSTR newItem = nullptr);
+    // The number of entries, separators included; 0 for no menu.
+    UINT GetMenuItemCount() const;
+};
+
+// A device context: where a window paints.
+class CDC {
+public:
+    CDC() = default;
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    HDC m_hDC = nullptr;
+    HDC GetSafeHdc() const { return m_hDC; }
+
+    // Draws the icon's 32 pixel image with its top-left corner at x, y. FALSE when there is
+    // nothing to draw on or no icon.
+    BOOL DrawIcon(int x, int y, HICON icon);
+
+protected:
+    ~CDC() = default;
+};
+
+// The paint context of a window while it handles WM_PAINT. Outside WM_PAINT it has no device
+// (GetSafeHdc() is nullptr) and drawing does nothing.
+class CPaintDC : public CDC {
+public:
+    explicit CPaintDC(CWnd* window);
+    ~CPaintDC();
+};
+
+// The system's sizes: SM_CXICON and SM_CYICON 32, SM_CXSMICON and SM_CYSMICON 16; 0 for others.
+int GetSystemMetrics(int index);

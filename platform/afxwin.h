@@ -1,0 +1,12 @@
+#pragma once
+
+// The application framework's core: types and constants, CString, message maps, windows,
+// dialogs with their field exchange, menus, paint contexts and the application object.
+// Free of any toolkit type, so that the program's dialogs build on any implementation.
+
+#include "afx_app.h"
+#include "afx_dialog.h"
+#include "afx_msgmap.h"
+#include "afx_string.h"
+#include "afx_types.h"
+#include "afx_wnd.h"
