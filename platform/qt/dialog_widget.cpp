@@ -1,0 +1,72 @@
+#include "dialog_widget.h"
+
+#include "dialog_window.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+
+DialogWidget::DialogWidget(DialogWindow& window, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_window(window)
+{
+    WatchKeys(this);
+}
+
+void DialogWidget::reject()
+{
+    m_window.Target().SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+void DialogWidget::accept()
+{
+    m_window.Target().SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+void DialogWidget::WatchKeys(QWidget* widget)
+{
+    widget->installEventFilter(this);
+}
+
+void DialogWidget::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    m_window.Target().SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+void DialogWidget::paintEvent(QPaintEvent* event)
+{
+    QPaintEvent* const outer = m_window.currentPaint;
+    m_window.currentPaint = event;
+    m_window.Target().SendMessage(WM_PAINT);
+    m_window.currentPaint = outer;
+}
+
+void DialogWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    const QWidget* child = childAt(event->pos());
+    if (child != nullptr && qobject_cast<const QLabel*>(child) == nullptr) {
+        event->ignore();
+        return;
+    }
+    m_window.PopupSystemMenu(event->globalPos());
+}
+
+bool DialogWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (key->key() == Qt::Key_F1 && modifiers == Qt::NoModifier) {
+            m_window.Target().SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, 0), 0);
+            return true;
+        }
+        if (key->key() == Qt::Key_Space && modifiers == Qt::AltModifier) {
+            m_window.PopupSystemMenu(mapToGlobal(QPoint(0, 0)));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

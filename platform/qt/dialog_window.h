@@ -1,0 +1,61 @@
+#pragma once
+
+// A dialog's window: its Qt dialog, its controls in template order, its system menu, icons
+// and the state of its modal run.
+
+#include "menu.h"
+#include "window.h"
+
+#include <QPoint>
+
+#include <memory>
+#include <vector>
+
+class DialogWidget;
+class QEventLoop;
+class QPaintEvent;
+
+struct DialogWindow final : HWND__ {
+    explicit DialogWindow(int templateId);
+    // Detaches every window object, then deletes the widgets and the controls' windows.
+    ~DialogWindow() override;
+
+    const int templateId;
+    std::vector<std::unique_ptr<HWND__>> controls;   // in template order
+    HMENU__ systemMenuEntries;
+    CMenu systemMenu;
+    HICON bigIcon = nullptr;
+    HICON smallIcon = nullptr;
+    QPaintEvent* currentPaint = nullptr;   // set while the dialog's surface is painted
+
+    QEventLoop* loop = nullptr;
+    int result = IDCANCEL;
+    bool ended = false;
+    bool broken = false;   // an exchange met a missing control: the dialog must not run
+
+    DialogWidget& Dialog() const;
+    void SetDialog(std::unique_ptr<DialogWidget> dialog);
+
+    // The control with ID id, or nullptr.
+    HWND__* FindControl(int id) const;
+
+    // Gives the focus to the first enabled tab stop, with an edit's text selected.
+    void FocusFirstTabStop();
+
+    // Shows the system menu as a popup at globalPosition; a chosen entry is sent as
+    // WM_SYSCOMMAND once the popup has closed.
+    void PopupSystemMenu(QPoint globalPosition);
+
+    // Shows the dialog, runs a pending test driver, and runs the modal loop until EndDialog.
+    // Returns the dialog's result.
+    int RunModal(CDialog& dialog);
+
+    // WM_SYSCOMMAND SC_CLOSE -> WM_CLOSE -> WM_COMMAND IDCANCEL; WM_PAINT paints as Qt does;
+    // WM_SETICON sets the window icon; WM_ICONERASEBKGND fills the background.
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    DialogWindow* AsDialog() override { return this; }
+
+private:
+    void UpdateWindowIcon();
+    std::unique_ptr<DialogWidget> m_dialog;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+// A list view's window: a table view in report mode over a ListModel.
+
+#include "window.h"
+
+#include <memory>
+#include <string_view>
+
+class ListModel;
+class QTableView;
+
+struct ListWindow final : HWND__ {
+    // The view is made as a child of parent, with a frame when border is set; tabStop makes
+    // it a tab stop.
+    ListWindow(QWidget* parent, bool border, bool tabStop);
+    ~ListWindow() override;
+
+    ListModel& Model() const { return *m_model; }
+    QTableView& View() const;
+
+    // Adds a column with its heading, alignment (LVCFMT_...) and width in pixels (-1: the
+    // heading's width).
+    int InsertColumn(int column, std::string_view heading, int format, int widthPixels);
+
+    // LVM_DELETEALLITEMS empties the list; LVM_GETITEMCOUNT gives its row count.
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    ListWindow* AsList() override { return this; }
+
+private:
+    std::unique_ptr<ListModel> m_model;
+};

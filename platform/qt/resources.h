@@ -1,0 +1,31 @@
+#pragma once
+
+// The program's resources at run time: res/zelmara.rc, parsed once on first use from the
+// embedded resources, and the pictures it names. Every miss is reported on stderr, naming it.
+
+#include "afxwin.h"
+#include "resource_script.h"
+
+#include <QImage>
+
+#include <string>
+
+// A loaded icon: its 32 and 16 pixel images.
+struct HICON__ {
+    QImage large;
+    QImage small;
+};
+
+namespace resources {
+
+// The parsed script, or nullptr when it could not be read or parsed (reported once).
+const resource::ResourceScript* Script();
+
+// Each returns nullptr (or a null image) after reporting the missing resource.
+const resource::DialogTemplate* FindDialog(int id);
+const std::string* FindString(int id);
+// A shared handle: the same id always gives the same handle, which is never freed.
+HICON LoadIcon(int id);
+QImage LoadBitmap(int id);
+
+}  // namespace resources
