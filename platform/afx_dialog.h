@@ -20,9 +20,18 @@ public:
     // As PrepareCtrl, for an edit: a failure also selects its text.
     HWND PrepareEditCtrl(int id);
 
+    // Called by a field exchange before it writes member when saving: a failure of the same
+    // field's validation puts the member back, so no member keeps a value that was refused.
+    void RememberMember(double& member);
+
     // Ends the exchange as failed. When saving, the last prepared control gets the focus (an
-    // edit with its text selected). The caller reports the failure to the user first.
+    // edit with its text selected) and the remembered member gets its value back. The caller
+    // reports the failure to the user first.
     [[noreturn]] void Fail();
+
+private:
+    double* m_pRememberedMember = nullptr;
+    double m_rememberedValue = 0.0;
 };
 
 // Attaches control (a CListCtrl, say) to the dialog's control id, once.
@@ -35,7 +44,7 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 void DDX_Text(CDataExchange* pDX, int id, double& value);
 
 // When saving, refuses a value outside [minValue, maxValue] or NaN ("Escriba un número entre
-// minValue y maxValue.") on the last prepared control.
+// minValue y maxValue.") on the last prepared control, whose member keeps its previous value.
 void DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minValue, double maxValue);
 
 // A dialog made from a dialog template of the resource script.

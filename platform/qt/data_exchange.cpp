@@ -35,6 +35,7 @@ HWND CDataExchange::PrepareCtrl(int id)
     }
     m_idLastControl = static_cast<UINT>(id);
     m_bEditLastControl = FALSE;
+    m_pRememberedMember = nullptr;
     return control;
 }
 
@@ -45,8 +46,16 @@ HWND CDataExchange::PrepareEditCtrl(int id)
     return control;
 }
 
+void CDataExchange::RememberMember(double& member)
+{
+    m_pRememberedMember = &member;
+    m_rememberedValue = member;
+}
+
 void CDataExchange::Fail()
 {
+    if (m_bSaveAndValidate && m_pRememberedMember != nullptr)
+        *m_pRememberedMember = m_rememberedValue;
     if (m_bSaveAndValidate && m_idLastControl != 0) {
         DialogWindow* dialog = m_pDlgWnd->m_hWnd->AsDialog();
         if (HWND control = dialog->FindControl(static_cast<int>(m_idLastControl))) {
@@ -93,6 +102,7 @@ void DDX_Text(CDataExchange* pDX, int id, double& value)
         AfxMessageBox("Escriba un número.", MB_ICONEXCLAMATION);
         pDX->Fail();
     }
+    pDX->RememberMember(value);
     value = reading.value;
 }
 

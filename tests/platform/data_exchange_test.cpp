@@ -1,0 +1,174 @@
+// Field exchange and validation on the main template: order, the first failure alone
+// reported and focused, range ends, number texts independent of the locale.
+
+#include "gui_test_support.h"
+#include "number_text.h"
+
+#include <QLocale>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using platform_testing::MessageBoxRecorder;
+
+class DataExchangeTest : public GuiTest {};
+
+TEST_F(DataExchangeTest, FillsTheFieldsWithPointNumbersUnderTheSpanishLocale)
+{
+    CTestDlg dlg;
+    dlg.m_V[4] = -2.5e-7;
+    const INT_PTR result = RunDriven(dlg, [](CDialog& shown) {
+        EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral(","));   // Qt itself is Spanish
+        EXPECT_EQ(Edit(shown, IDC_PRECISION)->text(), "0.005");
+        EXPECT_EQ(Edit(shown, IDC_V1)->text(), "0");
+        EXPECT_EQ(Edit(shown, IDC_V4)->text(), "-2.5e-07");
+        // OnInitDialog returned TRUE: the first tab stop has the focus, its text selected.
+        EXPECT_EQ(platform_testing::DialogOf(shown)->focusWidget(), Edit(shown, IDC_V1));
+        EXPECT_EQ(Edit(shown, IDC_V1)->selectedText(), "0");
+        shown.EndDialog(IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+}
+
+TEST_F(DataExchangeTest, ReadsTypedNumbersInEveryAcceptedForm)
+{
+    CTestDlg dlg;
+    MessageBoxRecorder boxes;
+    RunDriven(dlg, [&](CDialog& shown) {
+        Type(shown, IDC_PRECISION, "0,01");   // a lone decimal comma
+        Type(shown, IDC_V1, "  -3 ");
+        Type(shown, IDC_V2, "2.5E-3");
+        Type(shown, IDC_V3, "+1e14");
+        Type(shown, IDC_V6, ".5");
+        EXPECT_TRUE(shown.UpdateData(TRUE));
+        shown.EndDialog(IDOK);
+    });
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(dlg.m_precision, 0.01);
+    EXPECT_EQ(dlg.m_V[1], -3.0);
+    EXPECT_EQ(dlg.m_V[2], 0.0025);
+    EXPECT_EQ(dlg.m_V[3], 1e14);
+    EXPECT_EQ(dlg.m_V[6], 0.5);
+}
+
+TEST_F(DataExchangeTest, StopsAtTheFirstBadFieldWhichAloneIsReportedAndFocused)
+{
+    CTestDlg dlg;
+    MessageBoxRecorder boxes;
+    RunDriven(dlg, [&](CDialog& shown) {
+        QDialog* window = platform_testing::DialogOf(shown);
+        Type(shown, IDC_V1, "7");
+        Type(shown, IDC_V2, "x");
+        Type(shown, IDC_PRECISION, "200");
+        // The precision comes before the coefficients: it is the one reported.
+        EXPECT_FALSE(shown.UpdateData(TRUE));
+        ASSERT_EQ(boxes.Calls().size(), 1u);
+        EXPECT_EQ(boxes.Calls()[0].text, "Escriba un número entre 0.0001 y 180.");
+        EXPECT_EQ(boxes.Calls()[0].caption, "Zelmara");
+        EXPECT_EQ(boxes.Calls()[0].type, MB_ICONEXCLAMATION);
+        EXPECT_EQ(window->focusWidget(), Edit(shown, IDC_PRECISION));
+        EXPECT_EQ(Edit(shown, IDC_PRECISION)->selectedText(), "200");
+        EXPECT_EQ(dlg.m_precision, 0.005);
+        EXPECT_EQ(dlg.m_V[1], 0.0);   // after the failure: untouched
+
+        Type(shown, IDC_PRECISION, "0.5");
+        EXPECT_FALSE(shown.UpdateData(TRUE));
+        ASSERT_EQ(boxes.Calls().size(), 2u);
+        EXPECT_EQ(boxes.Calls()[1].text, "Escriba un número.");
+        EXPECT_EQ(window->focusWidget(), Edit(shown, IDC_V2));
+        EXPECT_EQ(Edit(shown, IDC_V2)->selectedText(), "x");
+        EXPECT_EQ(dlg.m_precision, 0.5);   // before the failure: read
+        EXPECT_EQ(dlg.m_V[1], 7.0);
+        shown.EndDialog(IDCANCEL);
+    });
+}
+
+TEST_F(DataExchangeTest, AcceptsBothRangeEndsAndRefusesTheNeighboursOutside)
+{
+    const double inside[] = {0.0001, 180.0};
+    const double outside[] = {std::nextafter(0.0001, 0.0),
+                              std::nextafter(180.0, std::numeric_limits<double>::infinity()), 0.0,
+                              -1.0};
+    CTestDlg dlg;
+    MessageBoxRecorder boxes;
+    RunDriven(dlg, [&](CDialog& shown) {
+        for (const double value : inside) {
+            Type(shown, IDC_PRECISION, FormatRoundTrip(value).c_str());
+            EXPECT_TRUE(shown.UpdateData(TRUE)) << value;
+            EXPECT_EQ(dlg.m_precision, value);
+        }
+        for (const double value : outside) {
+            const std::string text = FormatRoundTrip(value);
+            Type(shown, IDC_PRECISION, text.c_str());
+            EXPECT_FALSE(shown.UpdateData(TRUE)) << text;
+            EXPECT_EQ(dlg.m_precision, 180.0);   // a refused value never stays in the member
+        }
+        shown.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(boxes.Calls().size(), std::size(outside));
+}
+
+TEST_F(DataExchangeTest, RefusesTextsThatAreNotNumbers)
+{
+    const char* const refused[] = {"", "   ", "abc", "5 kcal", "1.2.3", "1,5,0", "0x10",
+                                   "nan", "inf", "-Infinity", "1e999", "−3"};
+    CTestDlg dlg;
+    MessageBoxRecorder boxes;
+    RunDriven(dlg, [&](CDialog& shown) {
+        for (const char* text : refused) {
+            Type(shown, IDC_V5, text);
+            EXPECT_FALSE(shown.UpdateData(TRUE)) << '"' << text << '"';
+        }
+        shown.EndDialog(IDCANCEL);
+    });
+    ASSERT_EQ(boxes.Calls().size(), std::size(refused));
+    for (const auto& call : boxes.Calls()) EXPECT_EQ(call.text, "Escriba un número.");
+    EXPECT_EQ(dlg.m_V[5], 0.0);
+}
+
+TEST_F(DataExchangeTest, OkEndsTheDialogOnlyAfterASuccessfulExchange)
+{
+    CTestDlg dlg;
+    MessageBoxRecorder boxes;
+    const INT_PTR result = RunDriven(dlg, [&](CDialog& shown) {
+        QWidget* ok = platform_testing::ControlOf(shown, IDOK);
+        Type(shown, IDC_V3, "tres");
+        QTest::mouseClick(ok, Qt::LeftButton);
+        EXPECT_EQ(boxes.Calls().size(), 1u);
+        EXPECT_TRUE(platform_testing::DialogOf(shown)->isVisible());
+        Type(shown, IDC_V3, "3");
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dlg.m_V[3], 3.0);
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+}
+
+// A dialog whose exchange names a control its template lacks.
+class CMissingControlDlg : public CDialog {
+public:
+    CMissingControlDlg() : CDialog(IDD_MAIN_DIALOG) {}
+    double m_value = 1.0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, 4242, m_value); }
+};
+
+TEST_F(DataExchangeTest, MissingTemplatesAndControlsFailLoudlyWithoutADialog)
+{
+    CDialog missingTemplate(9999);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(missingTemplate.DoModal(), -1);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("9999"), std::string::npos);
+
+    CMissingControlDlg missingControl;
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(missingControl.DoModal(), -1);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("4242"), std::string::npos);
+    EXPECT_EQ(missingControl.m_hWnd, nullptr);
+}
+
+}  // namespace

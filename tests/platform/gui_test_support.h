@@ -1,0 +1,60 @@
+#pragma once
+
+// What the framework layer's GUI tests share: the application object, a dialog on the main
+// template with the program's exchange, and a fixture that checks no window outlives a test.
+
+#include "afxcmn.h"
+#include "afxwin.h"
+#include "resource.h"
+#include "testing.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+// The test program's application object. Its map routes ID_HELP as the program's does.
+class CTestApp : public CWinApp {
+    DECLARE_MESSAGE_MAP()
+};
+
+// A dialog on IDD_MAIN_DIALOG with the program's exchange: the list, the precision with its
+// range, then V1 ... V6. It records what reaches its handlers.
+class CTestDlg : public CDialog {
+public:
+    CTestDlg() : CDialog(IDD_MAIN_DIALOG) { m_V.fill(0.0); }
+
+    CListCtrl m_results;
+    double m_precision = 0.005;
+    std::array<double, 7> m_V{};
+
+    int computeClicks = 0;
+    int cancels = 0;
+    std::vector<UINT> systemCommands;
+    std::function<void()> onCompute;   // run by the compute handler when set
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnCancel() override;
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg void OnComputeExtrema();
+    DECLARE_MESSAGE_MAP()
+};
+
+// Checks after each test that no dialog driver was left unused and no top-level window leaked.
+class GuiTest : public ::testing::Test {
+protected:
+    void TearDown() override;
+};
+
+// Runs driver inside dlg's modal loop and returns DoModal's result.
+INT_PTR RunDriven(CDialog& dlg, std::function<void(CDialog&)> driver);
+
+// The edit with ID id of a running dialog.
+QLineEdit* Edit(const CWnd& dlg, int id);
+// Replaces an edit's text the way a user does: select all, then type or delete.
+void Type(const CWnd& dlg, int id, const char* text);
