@@ -9,7 +9,12 @@ namespace {
 // Starts Qt once for the test program, as the program's entry point does.
 class ApplicationEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override { m_application = platform_testing::StartApplication(m_argc, m_argv); }
+    void SetUp() override
+    {
+        // These tests never need a display, whoever runs them.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        m_application = platform_testing::StartApplication(m_argc, m_argv);
+    }
     void TearDown() override { m_application.reset(); }
 
 private:
