@@ -1,0 +1,119 @@
+// Figures for the result list at its largest: every coefficient zero at the finest step,
+// 0.0001, gives about 1.8 million rows, each inserted at the top of the list with its angle
+// and then given its two other cells, as the main dialog's compute command does. The list is
+// then shown and painted once. Printed: the scan and row texts alone, the same with the list
+// filled, the view told and painted, and the peak resident memory. It never fails.
+//
+// Run offscreen: QT_QPA_PLATFORM=offscreen bench/list_bench
+
+#include "afxcmn.h"
+#include "afxwin.h"
+#include "extremum_scan.h"
+#include "resource.h"
+#include "row_text.h"
+#include "testing.h"
+
+#include <QCoreApplication>
+#include <QImage>
+
+#include <sys/resource.h>
+
+#include <chrono>
+#include <clocale>
+#include <cstdio>
+
+namespace {
+
+constexpr double kStep = 0.0001;
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double PeakResidentMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;   // ru_maxrss is in KiB on Linux
+}
+
+class CBenchApp : public CWinApp {};
+CBenchApp theBenchApp;
+
+// The main template with its list attached and the three columns, as the program has them.
+class CListDlg : public CDialog {
+public:
+    CListDlg() : CDialog(IDD_MAIN_DIALOG) {}
+    CListCtrl m_results;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_RESULTS, m_results); }
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        m_results.InsertColumn(0, "Ángulo", LVCFMT_LEFT, 133);
+        m_results.InsertColumn(1, "Derivada de V", LVCFMT_LEFT, 145);
+        m_results.InsertColumn(2, "V(Kcal/mol)", LVCFMT_LEFT, 145);
+        return TRUE;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::unique_ptr<QApplication> application = platform_testing::StartApplication(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");   // Qt set the user's locale; these figures keep a point
+    const CoefficientSet zero{};
+
+    // The scan and the row texts alone: what any front end pays.
+    Clock::time_point start = Clock::now();
+    long rows = 0;
+    ScanForExtrema(zero, kStep, [&rows](const ExtremumRow& row) {
+        const ExtremumRowText text = FormatRow(row);
+        rows += text.angle[0] != '\0';
+    });
+    const double scanSeconds = SecondsSince(start);
+
+    CListDlg dlg;
+    platform_testing::WhenNextDialogShown([&](CDialog& shown) {
+        const double residentBefore = PeakResidentMegabytes();
+        CListCtrl& list = dlg.m_results;
+        const Clock::time_point fillStart = Clock::now();
+        ScanForExtrema(zero, kStep, [&list](const ExtremumRow& row) {
+            const ExtremumRowText text = FormatRow(row);
+            const int index = list.InsertItem(0, text.angle);
+            list.SetItemText(index, 1, text.derivative);
+            list.SetItemText(index, 2, text.potential);
+        });
+        const double fillSeconds = SecondsSince(fillStart);
+
+        // Back to the event loop (the view is told), then one painting of the whole window.
+        const Clock::time_point showStart = Clock::now();
+        QCoreApplication::processEvents();
+        const QImage picture = platform_testing::GrabWindow(shown);
+        const double showSeconds = SecondsSince(showStart);
+
+        std::printf("rows in the list:                    %d (top row %s)\n", list.GetItemCount(),
+                    list.GetItemText(0, 0).GetString());
+        std::printf("scan and row texts alone:            %.3f s\n", scanSeconds);
+        std::printf("scan, texts and list filled:         %.3f s\n", fillSeconds);
+        std::printf("  of which the list:                 %.3f s\n", fillSeconds - scanSeconds);
+        std::printf("view told and window painted:        %.3f s (%dx%d)\n", showSeconds,
+                    picture.width(), picture.height());
+        std::printf("list filled, told and painted:       %.3f s\n", fillSeconds + showSeconds);
+        std::printf("peak resident memory, dialog shown:  %.1f MB\n", residentBefore);
+        std::printf("peak resident memory, list painted:  %.1f MB\n", PeakResidentMegabytes());
+
+        const Clock::time_point clearStart = Clock::now();
+        list.SendMessage(LVM_DELETEALLITEMS);
+        QCoreApplication::processEvents();
+        std::printf("list emptied and view told:          %.3f s\n", SecondsSince(clearStart));
+        shown.EndDialog(IDOK);
+    });
+    dlg.DoModal();
+    return rows > 0 ? 0 : 1;
+}
