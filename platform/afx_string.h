@@ -10,7 +10,7 @@
 class CString {
 public:
     CString() = default;
-    CString(LPCTSTR text) : m_text(text != nullptr ? text : "") {}   // NOLINT: implicit as in the framework
+    CString(LPCTSTR text) : m_text(text != nullptr ? text : "") {}
     explicit CString(std::string text) : m_text(std::move(text)) {}
 
     // Replaces the text with string resource id; FALSE and an empty text when there is none.
@@ -26,7 +26,7 @@ public:
     void Empty() { m_text.clear(); }
     int GetLength() const { return static_cast<int>(m_text.size()); }
     LPCTSTR GetString() const { return m_text.c_str(); }
-    operator LPCTSTR() const { return m_text.c_str(); }   // NOLINT: implicit as in the framework
+    operator LPCTSTR() const { return m_text.c_str(); }
     const std::string& str() const { return m_text; }
 
     CString& operator=(LPCTSTR text) { m_text = text != nullptr ? text : ""; return *this; }

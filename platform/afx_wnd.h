@@ -78,8 +78,6 @@ protected:
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg void OnPaint();
     afx_msg HCURSOR OnQueryDragIcon();
-
-    friend struct HWND__;
 };
 
 // A menu: the system menu of a window.
