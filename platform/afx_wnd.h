@@ -50,7 +50,8 @@ public:
     void GetClientRect(LPRECT rect) const;
 
     // FALSE: the window's own system menu, to which entries may be appended; nullptr for a
-    // window that has none. TRUE: restores the standard system menu and returns nullptr.
+    // window that has none (no WS_SYSMENU). TRUE: restores the standard system menu and
+    // returns nullptr.
     CMenu* GetSystemMenu(BOOL revert) const;
 
     // Exchanges the window's fields: controls to members with validation when save is TRUE,

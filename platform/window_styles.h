@@ -10,6 +10,7 @@ namespace window_styles {
 inline constexpr std::uint32_t WS_VISIBLE = 0x10000000;
 inline constexpr std::uint32_t WS_DISABLED = 0x08000000;
 inline constexpr std::uint32_t WS_BORDER = 0x00800000;
+inline constexpr std::uint32_t WS_SYSMENU = 0x00080000;
 inline constexpr std::uint32_t WS_TABSTOP = 0x00010000;
 
 inline constexpr std::uint32_t SS_TYPEMASK = 0x1F;

@@ -250,7 +250,8 @@ QFont DialogFont(const resource::FontSpec& spec)
 std::unique_ptr<DialogWindow> BuildDialogWindow(const resource::DialogTemplate& dialogTemplate,
                                                 QWidget* owner)
 {
-    auto window = std::make_unique<DialogWindow>(dialogTemplate.id);
+    auto window = std::make_unique<DialogWindow>(dialogTemplate.id,
+                                                 (dialogTemplate.style & WS_SYSMENU) != 0);
     window->SetDialog(std::make_unique<DialogWidget>(*window, owner));
     DialogWidget& dialog = window->Dialog();
     dialog.setObjectName(QStringLiteral("dialog_%1").arg(dialogTemplate.id));

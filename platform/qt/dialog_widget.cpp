@@ -9,7 +9,9 @@
 
 DialogWidget::DialogWidget(DialogWindow& window, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+                         (window.hasSystemMenu
+                              ? Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                              : Qt::WindowFlags())),
       m_window(window)
 {
     WatchKeys(this);

@@ -15,7 +15,7 @@
 #include <QPointer>
 #include <QTimer>
 
-DialogWindow::DialogWindow(int id) : templateId(id)
+DialogWindow::DialogWindow(int id, bool withSystemMenu) : templateId(id), hasSystemMenu(withSystemMenu)
 {
     systemMenuEntries.entries = HMENU__::StandardSystemMenu();
     systemMenu.m_hMenu = &systemMenuEntries;
@@ -66,6 +66,7 @@ void DialogWindow::FocusFirstTabStop()
 
 void DialogWindow::PopupSystemMenu(QPoint globalPosition)
 {
+    if (!hasSystemMenu) return;
     auto* menu = new QMenu(m_dialog.get());
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (const HMENU__::Entry& entry : systemMenuEntries.entries) {

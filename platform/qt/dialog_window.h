@@ -16,11 +16,13 @@ class QEventLoop;
 class QPaintEvent;
 
 struct DialogWindow final : HWND__ {
-    explicit DialogWindow(int templateId);
+    // hasSystemMenu: the template's WS_SYSMENU (a system menu and a close box).
+    DialogWindow(int templateId, bool hasSystemMenu);
     // Detaches every window object, then deletes the widgets and the controls' windows.
     ~DialogWindow() override;
 
     const int templateId;
+    const bool hasSystemMenu;
     std::vector<std::unique_ptr<HWND__>> controls;   // in template order
     HMENU__ systemMenuEntries;
     CMenu systemMenu;

@@ -175,7 +175,7 @@ void CWnd::GetClientRect(LPRECT rect) const
 CMenu* CWnd::GetSystemMenu(BOOL revert) const
 {
     DialogWindow* dialog = m_hWnd != nullptr ? m_hWnd->AsDialog() : nullptr;
-    if (dialog == nullptr) return nullptr;
+    if (dialog == nullptr || !dialog->hasSystemMenu) return nullptr;
     if (revert) {
         dialog->systemMenuEntries.entries = HMENU__::StandardSystemMenu();
         return nullptr;
