@@ -51,7 +51,8 @@ struct AFX_MSGMAP {
     const AFX_MSGMAP_ENTRY* lpEntries;      // ends with an AfxSig::End row
 };
 
-// The entry of table entries (and of its bases' tables) for message, code and id, or nullptr.
+// The first row for message, code and id in map, then in its base classes' maps; nullptr
+// when none has one.
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* map, UINT message, UINT code,
                                             UINT id);
 

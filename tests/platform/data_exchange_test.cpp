@@ -4,8 +4,11 @@
 #include "gui_test_support.h"
 #include "number_text.h"
 
+#include <QAbstractButton>
 #include <QLocale>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 #include <limits>
@@ -145,6 +148,25 @@ TEST_F(DataExchangeTest, OkEndsTheDialogOnlyAfterASuccessfulExchange)
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(dlg.m_V[3], 3.0);
     EXPECT_EQ(boxes.Calls().size(), 1u);
+}
+
+TEST_F(DataExchangeTest, RealMessageBoxesCarryTheTitleAndSpanishButtons)
+{
+    QString caption, text;
+    QStringList buttons;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle();
+        text = box->text();
+        for (const QAbstractButton* button : box->buttons()) buttons << button->text();
+        box->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_EQ(AfxMessageBox("¿Seguro?", MB_OKCANCEL | MB_ICONQUESTION), IDCANCEL);
+    EXPECT_EQ(caption, "Zelmara");
+    EXPECT_EQ(text, QStringLiteral("¿Seguro?"));
+    buttons.sort();
+    EXPECT_EQ(buttons.join("|").toStdString(), "Aceptar|Cancelar");
 }
 
 // A dialog whose exchange names a control its template lacks.
