@@ -1,0 +1,21 @@
+#include "extrema_app.h"
+
+#include "extrema_dlg.h"
+
+BEGIN_MESSAGE_MAP(CExtremaApp, CWinApp)
+    ON_COMMAND(ID_HELP, CWinApp::OnHelp)
+END_MESSAGE_MAP()
+
+BOOL CExtremaApp::InitInstance()
+{
+    AfxEnableControlContainer();
+    Enable3dControls();
+
+    CExtremaDlg dlg;
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+
+    // The dialog has ended, whichever way; returning FALSE ends the program.
+    m_pMainWnd = nullptr;
+    return FALSE;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "afxwin.h"
+
+// The application object: shows the main dialog as the program's only window and ends the
+// program when it closes. F1 in the dialog reaches the framework's help through its map.
+class CExtremaApp : public CWinApp {
+public:
+    // Runs the main dialog modally and returns FALSE, so the program ends when the dialog does.
+    BOOL InitInstance() override;
+
+    DECLARE_MESSAGE_MAP()
+};

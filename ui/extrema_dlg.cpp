@@ -1,0 +1,107 @@
+#include "extrema_dlg.h"
+
+#include "about_dlg.h"
+#include "extremum_scan.h"
+#include "row_text.h"
+
+BEGIN_MESSAGE_MAP(CExtremaDlg, CDialog)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_BN_CLICKED(IDC_COMPUTE, OnComputeExtrema)
+END_MESSAGE_MAP()
+
+CExtremaDlg::CExtremaDlg(CWnd* pParent)
+    : CDialog(CExtremaDlg::IDD, pParent), m_precision(0.005)
+{
+    m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
+    m_V.fill(0.0);
+}
+
+void CExtremaDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_RESULTS, m_results);
+    // The precision comes first, so a bad precision is the one reported when several fields
+    // are bad.
+    DDX_Text(pDX, IDC_PRECISION, m_precision);
+    DDV_MinMaxDouble(pDX, m_precision, 0.0001, 180.);
+    DDX_Text(pDX, IDC_V1, m_V[1]);
+    DDX_Text(pDX, IDC_V2, m_V[2]);
+    DDX_Text(pDX, IDC_V3, m_V[3]);
+    DDX_Text(pDX, IDC_V4, m_V[4]);
+    DDX_Text(pDX, IDC_V5, m_V[5]);
+    DDX_Text(pDX, IDC_V6, m_V[6]);
+}
+
+BOOL CExtremaDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    CMenu* pSysMenu = GetSystemMenu(FALSE);
+    if (pSysMenu != nullptr) {
+        CString strAboutMenu;
+        strAboutMenu.LoadString(IDS_ABOUTBOX);
+        if (!strAboutMenu.IsEmpty()) {
+            pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
+        }
+    }
+
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+
+    m_results.InsertColumn(0, "Ángulo", LVCFMT_LEFT, 133);
+    m_results.InsertColumn(1, "Derivada de V", LVCFMT_LEFT, 145);
+    m_results.InsertColumn(2, "V(Kcal/mol)", LVCFMT_LEFT, 145);
+
+    return TRUE;
+}
+
+void CExtremaDlg::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        CDialog::OnSysCommand(nID, lParam);
+    }
+}
+
+void CExtremaDlg::OnPaint()
+{
+    if (IsIconic()) {
+        CPaintDC dc(this);
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+
+        const int cxIcon = GetSystemMetrics(SM_CXICON);
+        const int cyIcon = GetSystemMetrics(SM_CYICON);
+        CRect rect;
+        GetClientRect(&rect);
+        const int x = (rect.Width() - cxIcon + 1) / 2;
+        const int y = (rect.Height() - cyIcon + 1) / 2;
+        dc.DrawIcon(x, y, m_hIcon);
+    } else {
+        CDialog::OnPaint();
+    }
+}
+
+HCURSOR CExtremaDlg::OnQueryDragIcon()
+{
+    return reinterpret_cast<HCURSOR>(m_hIcon);
+}
+
+void CExtremaDlg::OnComputeExtrema()
+{
+    if (!UpdateData(TRUE)) return;
+
+    m_results.SendMessage(LVM_DELETEALLITEMS);
+    // Each row goes to the top, so the finished list shows the largest angle first. A row the
+    // list fails to insert (index -1) is lost; the column updates then change nothing.
+    ScanForExtrema(m_V, m_precision, [this](const ExtremumRow& row) {
+        const ExtremumRowText text = FormatRow(row);
+        const int index = m_results.InsertItem(0, text.angle);
+        m_results.SetItemText(index, 1, text.derivative);
+        m_results.SetItemText(index, 2, text.potential);
+    });
+}
