@@ -30,7 +30,7 @@ public:
     BOOL Enable3dControls() { return TRUE; }
 
     // The framework's help command (ID_HELP), reached through the application's message map.
-    // Tells the user that there is no help text yet.
+    // Shows the string resource ID_HELP in an information box, or says there is no help text.
     afx_msg void OnHelp();
 
     CWnd* m_pMainWnd = nullptr;   // the main window once the program has one

@@ -107,7 +107,10 @@ HICON CWinApp::LoadIcon(UINT id) const
 
 void CWinApp::OnHelp()
 {
-    AfxMessageBox("La ayuda de Zelmara todavía no está disponible.", MB_ICONINFORMATION);
+    // The program's help text is the string resource of the help command itself.
+    CString help;
+    if (!help.LoadString(ID_HELP) || help.IsEmpty()) help = "Este programa no tiene texto de ayuda.";
+    AfxMessageBox(help, MB_ICONINFORMATION);
 }
 
 int AfxWinMain(int argc, char** argv)

@@ -99,7 +99,9 @@ TEST_F(MessageMapTest, F1GoesThroughTheApplicationsMapToItsHelp)
         shown.EndDialog(IDCANCEL);
     });
     ASSERT_EQ(boxes.Calls().size(), 2u);
-    EXPECT_EQ(boxes.Calls()[0].text, "La ayuda de Zelmara todavía no está disponible.");
+    CString help;   // the help command's own string resource
+    ASSERT_TRUE(help.LoadString(ID_HELP));
+    EXPECT_EQ(boxes.Calls()[0].text, help.GetString());
     EXPECT_EQ(boxes.Calls()[0].caption, "Zelmara");
     EXPECT_EQ(boxes.Calls()[0].type, MB_ICONINFORMATION);
     EXPECT_EQ(dlg.computeClicks, 0);

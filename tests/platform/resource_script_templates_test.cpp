@@ -132,9 +132,13 @@ TEST(RealResourceScript, StringsPicturesAndLanguage) {
     EXPECT_EQ(script.sublanguage, 0x03);
     EXPECT_EQ(script.dialogs.size(), 2u);
 
-    ASSERT_EQ(script.strings.size(), 1u);
+    ASSERT_EQ(script.strings.size(), 2u);
     ASSERT_NE(script.FindString(101), nullptr);
     EXPECT_EQ(*script.FindString(101), "&Acerca de Zelmara...");
+    const std::string* help = script.FindString(0xE146);   // the help command's text
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->rfind("Zelmara busca los puntos extremos", 0), 0u);
+    EXPECT_NE(help->find("\n\nV1 … V6: los coeficientes del potencial, en kcal/mol.\n"), std::string::npos);
 
     ASSERT_EQ(script.icons.size(), 1u);
     ASSERT_NE(script.FindIcon(128), nullptr);
