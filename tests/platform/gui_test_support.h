@@ -1,16 +1,12 @@
 #pragma once
 
-// What the framework layer's GUI tests share: the application object, a dialog on the main
-// template with the program's exchange, and a fixture that checks no window outlives a test.
+// What the framework layer's GUI tests share: the application object, and a dialog on the main
+// template with the program's exchange.
 
 #include "afxcmn.h"
 #include "afxwin.h"
+#include "gui_test.h"
 #include "resource.h"
-#include "testing.h"
-
-#include <gtest/gtest.h>
-
-#include <QLineEdit>
 
 #include <array>
 #include <functional>
@@ -44,17 +40,3 @@ protected:
     afx_msg void OnComputeExtrema();
     DECLARE_MESSAGE_MAP()
 };
-
-// Checks after each test that no dialog driver was left unused and no top-level window leaked.
-class GuiTest : public ::testing::Test {
-protected:
-    void TearDown() override;
-};
-
-// Runs driver inside dlg's modal loop and returns DoModal's result.
-INT_PTR RunDriven(CDialog& dlg, std::function<void(CDialog&)> driver);
-
-// The edit with ID id of a running dialog.
-QLineEdit* Edit(const CWnd& dlg, int id);
-// Replaces an edit's text the way a user does: select all, then type or delete.
-void Type(const CWnd& dlg, int id, const char* text);
