@@ -1,0 +1,32 @@
+// The application object: the main dialog is the one window, and the program ends with it.
+
+#include "ui_test_support.h"
+
+#include <QApplication>
+
+namespace {
+
+using platform_testing::DialogOf;
+
+class ExtremaAppTest : public GuiTest {};
+
+TEST_F(ExtremaAppTest, RunsTheMainDialogAsTheOnlyWindowAndEndsWhenItCloses)
+{
+    CWinApp* app = AfxGetApp();
+    ASSERT_NE(app, nullptr);
+    int windowsShown = 0;
+    bool mainWindowWasTheDialog = false;
+    platform_testing::WhenNextDialogShown([&](CDialog& shown) {
+        windowsShown = 0;
+        for (const QWidget* window : QApplication::topLevelWidgets()) windowsShown += window->isVisible();
+        mainWindowWasTheDialog = app->m_pMainWnd == &shown;
+        EXPECT_EQ(DialogOf(shown)->windowTitle(), "Puntos extremos del potencial de torsión");
+        shown.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+    EXPECT_EQ(app->InitInstance(), FALSE);
+    EXPECT_EQ(windowsShown, 1);
+    EXPECT_TRUE(mainWindowWasTheDialog);
+    EXPECT_EQ(app->m_pMainWnd, nullptr);
+}
+
+}  // namespace
