@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: a Release build with
+# warnings as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/install-deps.sh
+
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DZELMARA_WERROR=ON
+cmake --build build/release -j2
+ctest --test-dir build/release --output-on-failure -j2
+
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELMARA_WERROR=ON \
+      -DZELMARA_SANITIZE=ON -DZELMARA_BUILD_BENCH=OFF
+cmake --build build/sanitize -j2
+ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
+LSAN_OPTIONS="suppressions=$PWD/tools/lsan-suppressions.txt:print_suppressions=0" \
+UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+  ctest --test-dir build/sanitize --output-on-failure -j2
