@@ -3,12 +3,10 @@
 // (six sines per point and nothing else), and the text form of every row of the all-zero scan.
 // Each time is the best of several runs. It prints figures only; it never fails.
 
+#include "bench_timing.h"
 #include "extremum_scan.h"
 #include "row_text.h"
 
-#include <algorithm>
-#include <chrono>
-#include <cmath>
 #include <cstddef>
 #include <cstdio>
 #include <vector>
@@ -17,37 +15,11 @@ namespace {
 
 constexpr double kStep = 0.0001;
 constexpr int kRepetitions = 7;
-constexpr double kPi = 3.141592653589793;
-
-// Best wall time in seconds of kRepetitions calls of work; work returns a value that is
-// printed so that the compiler cannot drop it.
-template <class Work>
-double BestSeconds(Work&& work, double& keep)
-{
-    double best = 1e300;
-    for (int i = 0; i < kRepetitions; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        keep += work();
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        best = std::min(best, elapsed.count());
-    }
-    return best;
-}
 
 double ScanChecksum(const CoefficientSet& V)
 {
     double sum = 0.0;
     ScanForExtrema(V, kStep, [&sum](const ExtremumRow& row) { sum += row.angle + row.potential; });
-    return sum;
-}
-
-double SixSinesPerGridPoint()
-{
-    double sum = 0.0;
-    for (double phi = 0.0; phi <= kScanUpperBound; phi = phi + kStep) {
-        const double s = 180.0 - phi;
-        for (int n = 1; n <= 6; ++n) sum += std::sin(((n * s) * kPi) / 180.0);
-    }
     return sum;
 }
 
@@ -61,15 +33,15 @@ int main()
     firstHarmonic[1] = 1.0;
     const CoefficientSet allSix{0.0, 1.3, -0.157, 2.5, 0.75, -1.1, 0.4};
 
-    const double scanZero = BestSeconds([&] { return ScanChecksum(zero); }, keep);
-    const double scanFirstHarmonic = BestSeconds([&] { return ScanChecksum(firstHarmonic); }, keep);
-    const double scanAllSix = BestSeconds([&] { return ScanChecksum(allSix); }, keep);
-    const double floor = BestSeconds(SixSinesPerGridPoint, keep);
+    const double scanZero = BestSeconds(kRepetitions, [&] { return ScanChecksum(zero); }, keep);
+    const double scanFirstHarmonic = BestSeconds(kRepetitions, [&] { return ScanChecksum(firstHarmonic); }, keep);
+    const double scanAllSix = BestSeconds(kRepetitions, [&] { return ScanChecksum(allSix); }, keep);
+    const double floor = BestSeconds(kRepetitions, [] { return SixSinesPerGridPoint(kStep); }, keep);
 
     std::vector<ExtremumRow> rows;
     ScanForExtrema(zero, kStep, [&rows](const ExtremumRow& row) { rows.push_back(row); });
     const double textForm = BestSeconds(
-        [&rows] {
+        kRepetitions, [&rows] {
             std::size_t bytes = 0;
             for (const ExtremumRow& row : rows) {
                 const ExtremumRowText text = FormatRow(row);

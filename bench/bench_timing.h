@@ -1,0 +1,38 @@
+#pragma once
+
+// Timing pieces the benchmark programs share: best-of-N wall time, and the floor that any scan
+// of a grid pays, six sines per grid point and nothing else.
+
+#include "extremum_scan.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+// Best wall time in seconds of repetitions calls of work; work returns a value that is added to
+// keep, which the caller prints so that the compiler cannot drop the work.
+template <class Work>
+double BestSeconds(int repetitions, Work&& work, double& keep)
+{
+    double best = 1e300;
+    for (int i = 0; i < repetitions; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        keep += work();
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        best = std::min(best, elapsed.count());
+    }
+    return best;
+}
+
+// The scan's grid at step h, walked as the scan walks it, with the six term sines of every point
+// summed and nothing else done.
+inline double SixSinesPerGridPoint(double h)
+{
+    constexpr double kPi = 3.141592653589793;
+    double sum = 0.0;
+    for (double phi = 0.0; phi <= kScanUpperBound; phi = phi + h) {
+        const double s = 180.0 - phi;
+        for (int n = 1; n <= 6; ++n) sum += std::sin(((n * s) * kPi) / 180.0);
+    }
+    return sum;
+}
