@@ -3,7 +3,7 @@
 
 #include "ui_test_support.h"
 
-#include <QAbstractButton>
+#include <QAccessible>
 #include <QTest>
 
 #include <cmath>
@@ -299,16 +299,30 @@ TEST_F(ExtremaDlgTest, F1ShowsTheHelp)
         EXPECT_NE(help.find(topic), std::string::npos) << topic;
 }
 
-TEST_F(ExtremaDlgTest, FieldsAndButtonsCarryAccessibleNames)
+TEST_F(ExtremaDlgTest, FieldsButtonsAndResultCellsAreExposedToAssistiveTechnologies)
 {
     CExtremaDlg dlg;
     RunDriven(dlg, [](CDialog& shown) {
         const char* labels[] = {"V1", "V2", "V3", "V4", "V5", "V6"};
         for (int i = 0; i < 6; ++i) EXPECT_EQ(Edit(shown, IDC_V1 + i)->accessibleName(), labels[i]);
         EXPECT_TRUE(Edit(shown, IDC_PRECISION)->accessibleName().startsWith("Precisión"));
-        auto* compute = qobject_cast<QAbstractButton*>(ControlOf(shown, IDC_COMPUTE));
+
+        QAccessibleInterface* compute = QAccessible::queryAccessibleInterface(ControlOf(shown, IDC_COMPUTE));
         ASSERT_NE(compute, nullptr);
-        EXPECT_EQ(compute->text(), "Obtener puntos extremos");
+        EXPECT_EQ(compute->text(QAccessible::Name), "Obtener puntos extremos");
+
+        Type(shown, IDC_V3, "3");
+        ClickCompute(shown);
+        ListRows(shown);   // lets the view learn of the rows
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(ControlOf(shown, IDC_RESULTS));
+        ASSERT_NE(list, nullptr);
+        QAccessibleTableInterface* table = list->tableInterface();
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(table->rowCount(), 4);
+        EXPECT_EQ(table->columnCount(), 3);
+        EXPECT_EQ(table->cellAt(0, 0)->text(QAccessible::Name), "180");
+        EXPECT_EQ(table->cellAt(1, 2)->text(QAccessible::Name), "3");
+        EXPECT_EQ(table->columnDescription(1), "Derivada de V");
         shown.EndDialog(IDCANCEL);
     });
 }
