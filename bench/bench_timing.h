@@ -1,13 +1,30 @@
 #pragma once
 
-// Timing pieces the benchmark programs share: best-of-N wall time, and the floor that any scan
-// of a grid pays, six sines per grid point and nothing else.
+// Timing pieces the benchmark programs share: wall time, peak memory, best-of-N, and the floor
+// that any scan of a grid pays, six sines per grid point and nothing else.
 
 #include "extremum_scan.h"
+
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+
+using BenchClock = std::chrono::steady_clock;
+
+inline double SecondsSince(BenchClock::time_point start)
+{
+    return std::chrono::duration<double>(BenchClock::now() - start).count();
+}
+
+// The process's peak resident memory so far, in MB.
+inline double PeakResidentMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;   // ru_maxrss is in KiB on Linux
+}
 
 // Best wall time in seconds of repetitions calls of work; work returns a value that is added to
 // keep, which the caller prints so that the compiler cannot drop the work.

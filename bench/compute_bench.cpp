@@ -19,29 +19,12 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <sys/resource.h>
-
-#include <chrono>
 #include <clocale>
 #include <cstdio>
 
 CExtremaApp theApp;
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double SecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double PeakResidentMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;   // ru_maxrss is in KiB on Linux
-}
 
 void SetField(const CWnd& dlg, int id, const char* text)
 {
@@ -58,7 +41,7 @@ int ShownRows(const CWnd& dlg)
 double ComputeAndPaint(CWnd& dlg)
 {
     auto* compute = qobject_cast<QAbstractButton*>(platform_testing::ControlOf(dlg, IDC_COMPUTE));
-    const Clock::time_point start = Clock::now();
+    const BenchClock::time_point start = BenchClock::now();
     QTest::mouseClick(compute, Qt::LeftButton);
     QCoreApplication::processEvents();
     const QImage picture = platform_testing::GrabWindow(dlg);
@@ -70,7 +53,7 @@ double ComputeAndPaint(CWnd& dlg)
 
 int main(int argc, char** argv)
 {
-    const Clock::time_point processStart = Clock::now();
+    const BenchClock::time_point processStart = BenchClock::now();
     const std::unique_ptr<QApplication> application = platform_testing::StartApplication(argc, argv);
     std::setlocale(LC_NUMERIC, "C");   // Qt set the user's locale; these figures keep a point
 

@@ -8,6 +8,7 @@
 
 #include "afxcmn.h"
 #include "afxwin.h"
+#include "bench_timing.h"
 #include "extremum_scan.h"
 #include "resource.h"
 #include "row_text.h"
@@ -16,29 +17,12 @@
 #include <QCoreApplication>
 #include <QImage>
 
-#include <sys/resource.h>
-
-#include <chrono>
 #include <clocale>
 #include <cstdio>
 
 namespace {
 
 constexpr double kStep = 0.0001;
-
-using Clock = std::chrono::steady_clock;
-
-double SecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double PeakResidentMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;   // ru_maxrss is in KiB on Linux
-}
 
 class CBenchApp : public CWinApp {};
 CBenchApp theBenchApp;
@@ -70,7 +54,7 @@ int main(int argc, char** argv)
     const CoefficientSet zero{};
 
     // The scan and the row texts alone: what any front end pays.
-    Clock::time_point start = Clock::now();
+    BenchClock::time_point start = BenchClock::now();
     long rows = 0;
     ScanForExtrema(zero, kStep, [&rows](const ExtremumRow& row) {
         const ExtremumRowText text = FormatRow(row);
@@ -82,7 +66,7 @@ int main(int argc, char** argv)
     platform_testing::WhenNextDialogShown([&](CDialog& shown) {
         const double residentBefore = PeakResidentMegabytes();
         CListCtrl& list = dlg.m_results;
-        const Clock::time_point fillStart = Clock::now();
+        const BenchClock::time_point fillStart = BenchClock::now();
         ScanForExtrema(zero, kStep, [&list](const ExtremumRow& row) {
             const ExtremumRowText text = FormatRow(row);
             const int index = list.InsertItem(0, text.angle);
@@ -92,7 +76,7 @@ int main(int argc, char** argv)
         const double fillSeconds = SecondsSince(fillStart);
 
         // Back to the event loop (the view is told), then one painting of the whole window.
-        const Clock::time_point showStart = Clock::now();
+        const BenchClock::time_point showStart = BenchClock::now();
         QCoreApplication::processEvents();
         const QImage picture = platform_testing::GrabWindow(shown);
         const double showSeconds = SecondsSince(showStart);
@@ -108,7 +92,7 @@ int main(int argc, char** argv)
         std::printf("peak resident memory, dialog shown:  %.1f MB\n", residentBefore);
         std::printf("peak resident memory, list painted:  %.1f MB\n", PeakResidentMegabytes());
 
-        const Clock::time_point clearStart = Clock::now();
+        const BenchClock::time_point clearStart = BenchClock::now();
         list.SendMessage(LVM_DELETEALLITEMS);
         QCoreApplication::processEvents();
         std::printf("list emptied and view told:          %.3f s\n", SecondsSince(clearStart));
