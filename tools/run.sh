@@ -10,7 +10,7 @@ cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
 cmake --build build/release -j2 --target zelmara zelmara-scan
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display to show the window on (DISPLAY is not set); the same computation on the command line: build/release/cli/zelmara-scan --v3 3"
+  echo "No display to show the window on (DISPLAY is not set); instead, the README example on the command line: build/release/cli/zelmara-scan --v3 3"
   exec build/release/cli/zelmara-scan --v3 3
 fi
 exec build/release/app/zelmara
