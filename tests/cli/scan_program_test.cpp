@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -36,7 +37,9 @@ std::string ShellQuoted(const std::string& text)
 // Runs the program with arguments; stdout goes to stdoutTarget when one is given.
 ProgramRun RunScan(std::initializer_list<std::string> arguments, const std::string& stdoutTarget = "")
 {
-    const std::string errPath = ::testing::TempDir() + "zelmara-scan-stderr";
+    // One file per test process: CTest runs the tests of this program in parallel.
+    const std::string errPath =
+        ::testing::TempDir() + "zelmara-scan-stderr-" + std::to_string(getpid());
     std::string command = ShellQuoted(ZELMARA_SCAN_PATH);
     for (const std::string& argument : arguments) command.append(" ").append(ShellQuoted(argument));
     command.append(" 2>").append(ShellQuoted(errPath));
