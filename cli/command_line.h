@@ -1,16 +1,12 @@
 #pragma once
 
 #include "coefficient_set.h"
+#include "extremum_scan.h"
 #include "scan_table.h"
 
 #include <span>
 #include <string>
 #include <string_view>
-
-// The step the main window starts with, and the range it accepts (both ends allowed).
-inline constexpr double kDefaultPrecision = 0.005;
-inline constexpr double kMinPrecision = 0.0001;
-inline constexpr double kMaxPrecision = 180.0;
 
 // What a valid command line asks to scan and how to print it.
 struct ScanRequest {

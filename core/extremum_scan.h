@@ -12,13 +12,19 @@ struct ExtremumRow {
     double potential;   // Potential(V, angle), kcal/mol
 };
 
+// The step (precision) a computation starts with, and the range the main window and
+// zelmara-scan accept, both ends allowed.
+inline constexpr double kDefaultPrecision = 0.005;
+inline constexpr double kMinPrecision = 0.0001;
+inline constexpr double kMaxPrecision = 180.0;
+
 // The largest grid angle the scan may visit: a point meant for 180 is still visited when
 // accumulated rounding puts it a little above 180.
 inline constexpr double kScanUpperBound = 180.1;
 
 // Walks phi = 0, h, h + h, ... (repeated addition) while phi <= 180.1 and calls sink(row) for
 // every point with |dV/dpsi| < h / 10, in increasing order of angle. The caller guarantees
-// 0.0001 <= h <= 180; infinite or NaN derivatives are never accepted.
+// kMinPrecision <= h <= kMaxPrecision; infinite or NaN derivatives are never accepted.
 template <class Sink>
 void ScanForExtrema(const CoefficientSet& V, double h, Sink&& sink)
 {

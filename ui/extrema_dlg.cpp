@@ -12,7 +12,7 @@ BEGIN_MESSAGE_MAP(CExtremaDlg, CDialog)
 END_MESSAGE_MAP()
 
 CExtremaDlg::CExtremaDlg(CWnd* pParent)
-    : CDialog(CExtremaDlg::IDD, pParent), m_precision(0.005)
+    : CDialog(CExtremaDlg::IDD, pParent), m_precision(kDefaultPrecision)
 {
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
     m_V.fill(0.0);
@@ -25,7 +25,7 @@ void CExtremaDlg::DoDataExchange(CDataExchange* pDX)
     // The precision comes first, so a bad precision is the one reported when several fields
     // are bad.
     DDX_Text(pDX, IDC_PRECISION, m_precision);
-    DDV_MinMaxDouble(pDX, m_precision, 0.0001, 180.);
+    DDV_MinMaxDouble(pDX, m_precision, kMinPrecision, kMaxPrecision);
     DDX_Text(pDX, IDC_V1, m_V[1]);
     DDX_Text(pDX, IDC_V2, m_V[2]);
     DDX_Text(pDX, IDC_V3, m_V[3]);
