@@ -27,7 +27,8 @@ void WriteError(const std::string& message)
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    // argc is 0 when the program is started with no argument vector at all.
+    const std::vector<std::string_view> arguments(argc > 0 ? argv + 1 : argv, argv + argc);
     const CommandLine command = ParseCommandLine(arguments);
 
     switch (command.action) {

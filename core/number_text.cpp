@@ -1,7 +1,5 @@
 #include "number_text.h"
 
-#include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <system_error>
 
@@ -52,9 +50,23 @@ std::string_view Trim(std::string_view text)
     return text;
 }
 
+// ASCII only: the C library's letter tests follow the process locale.
+char LowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 bool StartsWithLetter(std::string_view text)
 {
-    return !text.empty() && std::isalpha(static_cast<unsigned char>(text.front()));
+    return !text.empty() && LowerAscii(text.front()) >= 'a' && LowerAscii(text.front()) <= 'z';
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix)
+{
+    if (text.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (LowerAscii(text[i]) != prefix[i]) return false;
+    return true;
 }
 
 }  // namespace
@@ -81,10 +93,8 @@ NumberReading ReadNumber(std::string_view typed)
     if (rest.size() >= 2 && rest[0] == '0' && (rest[1] == 'x' || rest[1] == 'X'))
         return {0.0, NumberError::Hexadecimal};
     if (StartsWithLetter(rest)) {
-        std::string word(rest);
-        std::transform(word.begin(), word.end(), word.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (word.starts_with("nan") || word.starts_with("inf")) return {0.0, NumberError::NotFinite};
+        if (StartsWithIgnoringCase(rest, "nan") || StartsWithIgnoringCase(rest, "inf"))
+            return {0.0, NumberError::NotFinite};
         return {0.0, NumberError::NoDigits};
     }
     // from_chars takes its own minus sign; the sign has been read already, so a second one
