@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLineEdit>
+#include <QRect>
 
 #include <functional>
 #include <string>
@@ -29,6 +31,16 @@ QLineEdit* Edit(const CWnd& dlg, int id);
 void Type(const CWnd& dlg, int id, const char* text);
 // Clicks the push button with ID id of a running dialog with the mouse.
 void ClickButton(const CWnd& dlg, int id);
+// The dialog's own surface as it paints it now, without its controls.
+QImage DialogSurface(const CWnd& dlg);
+// The smallest rectangle holding every pixel in which two pictures of one size differ (empty
+// when none does), and how many pixels differ.
+struct PictureDifference {
+    QRect bounds;
+    int pixels = 0;
+};
+PictureDifference Difference(const QImage& before, const QImage& after);
+
 // Writes what the dialog shows now as a PNG named fileName into the working directory, which
 // CTest sets to the test's build folder.
 void SavePicture(const CWnd& dlg, const std::string& fileName);

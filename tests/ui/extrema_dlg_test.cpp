@@ -31,6 +31,30 @@ TEST_F(ExtremaDlgTest, StartsWithTheDefaultsTheFocusInV1AndAnEmptyList)
         EXPECT_EQ(window->focusWidget(), Edit(shown, IDC_V1));
         EXPECT_TRUE(ListRows(shown).empty());
         EXPECT_EQ(ListHeaders(shown), (std::vector<std::string>{"Ángulo", "Derivada de V", "V(Kcal/mol)"}));
+        EXPECT_EQ(ListColumnWidths(shown), (std::vector<int>{133, 145, 145}));
+        shown.EndDialog(IDCANCEL);
+    });
+}
+
+TEST_F(ExtremaDlgTest, UsesTheProgramIconForTheWindowWhenMinimisedAndWhileDragged)
+{
+    CExtremaDlg dlg;
+    RunDriven(dlg, [](CDialog& shown) {
+        QDialog* window = DialogOf(shown);
+        const HICON icon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);   // one shared handle
+        EXPECT_EQ(shown.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(icon));
+        const QList<QSize> sizes = window->windowIcon().availableSizes();
+        EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+        EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+
+        const QImage normal = DialogSurface(shown);
+        window->setWindowState(Qt::WindowMinimized);
+        ASSERT_TRUE(shown.IsIconic());
+        // Minimised: the 32-pixel icon drawn in the middle of the erased surface.
+        const PictureDifference drawn = Difference(normal, DialogSurface(shown));
+        const QRect middle((window->width() - 32 + 1) / 2, (window->height() - 32 + 1) / 2, 32, 32);
+        EXPECT_TRUE(middle.contains(drawn.bounds)) << drawn.bounds.x() << "," << drawn.bounds.y();
+        EXPECT_GT(drawn.pixels, 100);
         shown.EndDialog(IDCANCEL);
     });
 }

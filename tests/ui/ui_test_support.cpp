@@ -2,6 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
+#include <QHeaderView>
+#include <QTableView>
 
 // The test program's application object, as the program has one.
 CExtremaApp theApp;
@@ -42,6 +44,16 @@ std::vector<std::string> ListHeaders(const CWnd& dlg)
     for (int column = 0; column < model->columnCount(); ++column)
         headers.push_back(model->headerData(column, Qt::Horizontal).toString().toStdString());
     return headers;
+}
+
+std::vector<int> ListColumnWidths(const CWnd& dlg)
+{
+    std::vector<int> widths;
+    auto* view = qobject_cast<QTableView*>(platform_testing::ControlOf(dlg, IDC_RESULTS));
+    if (!view) return widths;
+    for (int column = 0; column < view->model()->columnCount(); ++column)
+        widths.push_back(view->horizontalHeader()->sectionSize(column));
+    return widths;
 }
 
 void ClickCompute(const CWnd& dlg)

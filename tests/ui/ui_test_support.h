@@ -14,7 +14,8 @@
 
 // The result list's rows as shown, top first: three texts each.
 std::vector<std::vector<std::string>> ListRows(const CWnd& dlg);
-// The result list's column headers.
+// The result list's column headers, and their widths in pixels.
 std::vector<std::string> ListHeaders(const CWnd& dlg);
+std::vector<int> ListColumnWidths(const CWnd& dlg);
 // Clicks "Obtener puntos extremos".
 void ClickCompute(const CWnd& dlg);
