@@ -33,10 +33,9 @@ double BestSeconds(int repetitions, Work&& work, double& keep)
 {
     double best = 1e300;
     for (int i = 0; i < repetitions; ++i) {
-        const auto start = std::chrono::steady_clock::now();
+        const BenchClock::time_point start = BenchClock::now();
         keep += work();
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        best = std::min(best, elapsed.count());
+        best = std::min(best, SecondsSince(start));
     }
     return best;
 }
