@@ -6,9 +6,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-translations-l10n
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libgmock-dev
   fonts-dejavu-core locales
-  xvfb xauth
 )
 
 missing=()

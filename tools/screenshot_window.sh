@@ -4,6 +4,10 @@
 # import, then stops both. Usage: tools/screenshot_window.sh PROGRAM OUTPUT.png [DISPLAY]
 set -euo pipefail
 
+for tool in Xvfb /usr/bin/import; do
+  command -v "$tool" >/dev/null || { echo "needs $tool: apt-get install -y xvfb imagemagick" >&2; exit 1; }
+done
+
 program=${1:?program to run}
 output=${2:?PNG to write}
 display=${3:-:97}
