@@ -1,13 +1,14 @@
 #include "resource_script_lexer.h"
 
-#include <cctype>
+#include "ascii_text.h"
+
 #include <limits>
 
 namespace resource::detail {
 namespace {
 
-bool IsIdentifierStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
-bool IsIdentifierChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+bool IsIdentifierStart(char c) { return ascii_text::IsLetter(c) || c == '_'; }
+bool IsIdentifierChar(char c) { return IsIdentifierStart(c) || ascii_text::IsDigit(c); }
 
 // Reads the value of a number's spelling; nullopt when it is malformed or exceeds 32 bits.
 std::optional<std::int64_t> NumberValue(std::string_view spelling) {
@@ -22,10 +23,10 @@ std::optional<std::int64_t> NumberValue(std::string_view spelling) {
     std::int64_t value = 0;
     for (char c : spelling) {
         int digit;
-        if (std::isdigit(static_cast<unsigned char>(c)))
+        if (ascii_text::IsDigit(c))
             digit = c - '0';
-        else if (base == 16 && std::isxdigit(static_cast<unsigned char>(c)))
-            digit = std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
+        else if (base == 16 && ascii_text::IsHexDigit(c))
+            digit = ascii_text::ToLower(c) - 'a' + 10;
         else
             return std::nullopt;
         value = value * base + digit;
@@ -77,7 +78,7 @@ private:
                 ++line_;
                 lineStart_ = true;
                 ++pos_;
-            } else if (std::isspace(static_cast<unsigned char>(c))) {
+            } else if (ascii_text::IsSpace(c)) {
                 ++pos_;
             } else if (text_.substr(pos_).starts_with("//")) {
                 pos_ = text_.find('\n', pos_);
@@ -100,7 +101,7 @@ private:
     std::optional<Token> ReadToken(LexResult& result) {
         char c = text_[pos_];
         if (c == '"') return ReadString(result);
-        if (std::isdigit(static_cast<unsigned char>(c))) return ReadNumber(result);
+        if (ascii_text::IsDigit(c)) return ReadNumber(result);
         if (IsIdentifierStart(c)) {
             std::size_t start = pos_;
             while (pos_ < text_.size() && IsIdentifierChar(text_[pos_])) ++pos_;

@@ -1,10 +1,15 @@
-// The resource-script reader on small scripts: style arithmetic, #define forms, comments, and
-// the errors of malformed scripts.
+// The resource-script reader on small scripts: style arithmetic, #define forms, comments, the
+// errors of malformed scripts, and names read the same whatever the process locale.
 
 #include "resource_script_test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <cctype>
+#include <clocale>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -172,5 +177,35 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedScript{"VersionPartTooLarge", "1 VERSIONINFO\nFILEVERSION 1,70000\n", nullptr,
                         "test.rc", 2, "70000"}),
     [](const ::testing::TestParamInfo<MalformedScript>& info) { return info.param.name; });
+
+// Runs each test under the single-byte Turkish locale that the build makes in
+// ZELMARA_LOCALE_DIR, as Qt would set it from the environment; skipped where there is none.
+class ResourceScriptUnderTurkishLocale : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* current = std::setlocale(LC_ALL, nullptr);
+        saved_ = current != nullptr ? current : "C";
+        setenv("LOCPATH", ZELMARA_LOCALE_DIR, 1);
+        if (std::setlocale(LC_ALL, "tr_TR.ISO-8859-9") == nullptr)
+            GTEST_SKIP() << "no tr_TR.ISO-8859-9 locale in " ZELMARA_LOCALE_DIR;
+        // What makes the locale a trap: an accented letter, and a dotless lower-case I.
+        ASSERT_NE(std::isalpha(0xE9), 0);
+        ASSERT_EQ(std::tolower('I'), 0xFD);
+    }
+    void TearDown() override {
+        std::setlocale(LC_ALL, saved_.c_str());
+        unsetenv("LOCPATH");
+    }
+
+private:
+    std::string saved_;
+};
+
+TEST_F(ResourceScriptUnderTurkishLocale, AnAccentedByteIsNoPartOfAName) {
+    resource::ParseOutcome outcome = ParseText("\n#define ID_CAF\xE9 1\n");
+    ASSERT_FALSE(outcome.ok()) << "the byte 0xE9 was read as a letter";
+    EXPECT_EQ(outcome.error->line, 2);
+    EXPECT_THAT(outcome.error->message, HasSubstr("unexpected character"));
+}
 
 }  // namespace
