@@ -5,6 +5,7 @@
 // letters for letters, and under a Turkish one 'I' lowers to a dotless i. Resource-script
 // names, keywords and control class names are ASCII, so they are read with these instead.
 
+#include <algorithm>
 #include <string_view>
 
 namespace ascii_text {
@@ -19,5 +20,11 @@ constexpr bool IsHexDigit(char c)
 constexpr bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 // 'A'..'Z' become 'a'..'z'; every other byte is returned as it is.
 constexpr char ToLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// a and b have the same length and differ at most in the case of ASCII letters.
+constexpr bool EqualsIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b, [](char x, char y) { return ToLower(x) == ToLower(y); });
+}
 
 }  // namespace ascii_text

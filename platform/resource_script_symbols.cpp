@@ -1,8 +1,9 @@
 #include "resource_script_symbols.h"
 
+#include "ascii_text.h"
+
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <utility>
 
 namespace resource::detail {
@@ -74,20 +75,13 @@ constexpr std::pair<std::string_view, std::int64_t> kPlatformSymbols[] = {
     {"IDIGNORE", 5}, {"IDYES", 6}, {"IDNO", 7}, {"ID_HELP", 0xE146},
 };
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 }  // namespace
 
 bool IsPlatformHeader(std::string_view fileName) {
     constexpr std::array<std::string_view, 4> kHeaders = {"afxres.h", "windows.h", "winres.h",
                                                           "commctrl.h"};
     return std::ranges::any_of(kHeaders, [&](std::string_view header) {
-        return EqualsIgnoringCase(header, fileName);
+        return ascii_text::EqualsIgnoringCase(header, fileName);
     });
 }
 

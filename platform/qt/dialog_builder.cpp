@@ -1,5 +1,6 @@
 #include "dialog_builder.h"
 
+#include "ascii_text.h"
 #include "dialog_units.h"
 #include "dialog_widget.h"
 #include "dialog_window.h"
@@ -17,21 +18,13 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <cctype>
 
+using ascii_text::EqualsIgnoringCase;
 using namespace window_styles;
 
 namespace {
 
 const char* const kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 QString FromUtf8(const std::string& text)
 {

@@ -208,4 +208,12 @@ TEST_F(ResourceScriptUnderTurkishLocale, AnAccentedByteIsNoPartOfAName) {
     EXPECT_THAT(outcome.error->message, HasSubstr("unexpected character"));
 }
 
+TEST_F(ResourceScriptUnderTurkishLocale, PlatformHeaderNamesIgnoreTheCaseOfAnI) {
+    // "WINDOWS.H" is the built-in header only if 'I' and 'i' compare equal.
+    resource::ParseOutcome outcome =
+        ParseText("#include \"WINDOWS.H\"\n1 DIALOG 0, 0, 10, 10\nSTYLE WS_POPUP\nBEGIN\nEND\n");
+    ASSERT_TRUE(outcome.ok()) << outcome.error->line << ": " << outcome.error->message;
+    EXPECT_EQ(outcome.script.dialogs.at(0).style, WS_POPUP);
+}
+
 }  // namespace
