@@ -35,8 +35,7 @@ int ShowMessageBox(const std::string& text, const std::string& caption, UINT typ
     case MB_YESNO: buttons = QMessageBox::Yes | QMessageBox::No; break;
     default: break;
     }
-    QMessageBox box(icon, QString::fromStdString(caption), QString::fromStdString(text), buttons,
-                    QApplication::activeModalWidget());
+    QMessageBox box(icon, FromUtf8(caption), FromUtf8(text), buttons, QApplication::activeModalWidget());
     box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
     case QMessageBox::Cancel: return IDCANCEL;

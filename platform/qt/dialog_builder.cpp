@@ -7,6 +7,7 @@
 #include "list_window.h"
 #include "report.h"
 #include "resources.h"
+#include "toolkit.h"
 #include "window_styles.h"
 
 #include <QFontMetrics>
@@ -25,11 +26,6 @@ using namespace window_styles;
 namespace {
 
 const char* const kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The text a mnemonic caption shows: "&&" is '&', a single '&' marks the next letter.
 QString WithoutMnemonic(const QString& text)

@@ -5,6 +5,7 @@
 #include "paint_context.h"
 #include "report.h"
 #include "resources.h"
+#include "toolkit.h"
 
 #include <QEventLoop>
 #include <QIcon>
@@ -74,7 +75,7 @@ void DialogWindow::PopupSystemMenu(QPoint globalPosition)
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(QString::fromStdString(entry.text));
+        QAction* action = menu->addAction(FromUtf8(entry.text));
         action->setEnabled(entry.IsEnabled());
         action->setData(QVariant::fromValue(static_cast<qulonglong>(entry.id)));
     }

@@ -1,6 +1,7 @@
 #include "list_model.h"
 
 #include "afxwin.h"
+#include "toolkit.h"
 
 #include <QMetaObject>
 
@@ -49,8 +50,7 @@ int ListModel::InsertColumn(int column, std::string_view heading, int format)
     beginInsertColumns(QModelIndex(), column, column);
     m_storage.InsertColumn(column);
     m_columns.insert(m_columns.begin() + column,
-                     Column{QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size())),
-                            alignment | Qt::AlignVCenter});
+                     Column{FromUtf8(heading), alignment | Qt::AlignVCenter});
     endInsertColumns();
     return column;
 }
@@ -97,7 +97,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid()) return {};
     if (role == Qt::DisplayRole)
-        return QString::fromUtf8(m_storage.Text(index.row(), index.column()));
+        return FromUtf8(m_storage.Text(index.row(), index.column()));
     if (role == Qt::TextAlignmentRole)
         return static_cast<int>(m_columns[static_cast<std::size_t>(index.column())].alignment);
     return {};

@@ -1,6 +1,7 @@
 #include "list_window.h"
 
 #include "list_model.h"
+#include "toolkit.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -74,8 +75,7 @@ int ListWindow::InsertColumn(int column, std::string_view heading, int format, i
     const int index = m_model->InsertColumn(column, heading, format);
     QHeaderView* header = View().horizontalHeader();
     if (widthPixels < 0) {
-        const QString text = QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
-        widthPixels = header->fontMetrics().horizontalAdvance(text) + 12;
+        widthPixels = header->fontMetrics().horizontalAdvance(FromUtf8(heading)) + 12;
     }
     header->resizeSection(index, widthPixels);
     return index;

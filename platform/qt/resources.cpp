@@ -1,6 +1,7 @@
 #include "resources.h"
 
 #include "report.h"
+#include "toolkit.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,7 +28,7 @@ std::optional<std::string> ReadEmbedded(const QString& path)
 // bare name in that folder.
 QString PicturePath(const std::string& fileName)
 {
-    QString name = QString::fromStdString(fileName).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QString name = FromUtf8(fileName).replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QString relative = kResourceFolder + name;
     if (QFile::exists(relative)) return relative;
     return kResourceFolder + QFileInfo(name).fileName();
@@ -82,7 +83,7 @@ const resource::ResourceScript* Script()
         }
         resource::ParseOutcome outcome = resource::ParseResourceScript(
             *text, [](const std::string& name) {
-                return ReadEmbedded(kResourceFolder + QString::fromStdString(name));
+                return ReadEmbedded(kResourceFolder + FromUtf8(name));
             });
         if (!outcome.ok()) {
             const resource::ParseError& error = *outcome.error;

@@ -1,5 +1,7 @@
 #include "window.h"
 
+#include "toolkit.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,7 +67,7 @@ std::string WindowText(const HWND__& window)
 void SetWindowTextOf(HWND__& window, std::string_view text)
 {
     QWidget* widget = window.widget;
-    const QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString value = FromUtf8(text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         edit->setText(value);
     else if (auto* label = qobject_cast<QLabel*>(widget))
