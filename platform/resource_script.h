@@ -29,7 +29,8 @@ struct ControlTemplate {
     Rect rect;
 };
 
-struct FontSpec {
+// A template's FONT statement: point size, face, and (DIALOGEX only) weight, italic, charset.
+struct FontDescription {
     int pointSize = 8;
     std::string face;
     int weight = 0;
@@ -44,7 +45,7 @@ struct DialogTemplate {
     std::string caption;
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
-    FontSpec font;
+    FontDescription font;
     std::vector<ControlTemplate> controls;  // in template order, which is the tab order
 };
 

@@ -104,7 +104,7 @@ bool ParseControl(TokenCursor& in, DialogTemplate& dialog) {
 }
 
 // FONT size, "face" and, in an extended dialog, [, weight [, italic [, charset]]].
-bool ParseFont(TokenCursor& in, bool extended, FontSpec& font) {
+bool ParseFont(TokenCursor& in, bool extended, FontDescription& font) {
     font.charset = kDefaultCharset;
     if (!(in.ReadInt(font.pointSize, "the font's point size") && in.ExpectPunct(',') &&
           in.ReadString(font.face, "the quoted font face")))

@@ -224,16 +224,16 @@ void Place(QWidget& dialog, const resource::Rect& templateRect, dialog_units::Pi
 
 }  // namespace
 
-QFont DialogFont(const resource::FontSpec& spec)
+QFont DialogFont(const resource::FontDescription& font)
 {
-    const bool classicFace = spec.face.empty() || EqualsIgnoringCase(spec.face, "MS Sans Serif") ||
-                             EqualsIgnoringCase(spec.face, "MS Shell Dlg") ||
-                             EqualsIgnoringCase(spec.face, "MS Shell Dlg 2");
-    const int weight = spec.weight <= 0 ? QFont::Normal : std::clamp(spec.weight, 1, 1000);
-    QFont font(classicFace ? QStringLiteral("Sans Serif") : FromUtf8(spec.face),
-               spec.pointSize > 0 ? spec.pointSize : 8, weight, spec.italic);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
+    const bool classicFace = font.face.empty() || EqualsIgnoringCase(font.face, "MS Sans Serif") ||
+                             EqualsIgnoringCase(font.face, "MS Shell Dlg") ||
+                             EqualsIgnoringCase(font.face, "MS Shell Dlg 2");
+    const int weight = font.weight <= 0 ? QFont::Normal : std::clamp(font.weight, 1, 1000);
+    QFont dialogFont(classicFace ? QStringLiteral("Sans Serif") : FromUtf8(font.face),
+                     font.pointSize > 0 ? font.pointSize : 8, weight, font.italic);
+    dialogFont.setStyleHint(QFont::SansSerif);
+    return dialogFont;
 }
 
 std::unique_ptr<DialogWindow> BuildDialogWindow(const resource::DialogTemplate& dialogTemplate,

@@ -19,4 +19,4 @@ std::unique_ptr<DialogWindow> BuildDialogWindow(const resource::DialogTemplate& 
 
 // The template's font: "MS Sans Serif" (and the other classic dialog faces) become the
 // system's sans-serif face at the same point size.
-QFont DialogFont(const resource::FontSpec& font);
+QFont DialogFont(const resource::FontDescription& font);
