@@ -17,8 +17,6 @@ using platform_testing::SystemMenuEntry;
 
 class SystemMenuTest : public GuiTest {};
 
-constexpr UINT kAboutCommand = 0x0010;
-
 // Appends the About entry as the program does: a separator, then the string resource.
 void AppendAbout(CWnd& dlg)
 {
@@ -27,13 +25,13 @@ void AppendAbout(CWnd& dlg)
     CString text;
     ASSERT_TRUE(text.LoadString(IDS_ABOUTBOX));
     ASSERT_TRUE(menu->AppendMenu(MF_SEPARATOR));
-    ASSERT_TRUE(menu->AppendMenu(MF_STRING, kAboutCommand, text));
+    ASSERT_TRUE(menu->AppendMenu(MF_STRING, IDM_ABOUTBOX, text));
 }
 
 const std::vector<SystemMenuEntry> kWithAbout = {
     {"&Cerrar\tAlt+F4", SC_CLOSE, false, true},
     {"", 0, true, true},
-    {"&Acerca de Zelmara...", kAboutCommand, false, true},
+    {"&Acerca de Zelmara...", IDM_ABOUTBOX, false, true},
 };
 
 TEST_F(SystemMenuTest, StartsWithCerrarAndKeepsAppendedEntriesLast)
@@ -58,14 +56,14 @@ TEST_F(SystemMenuTest, ChoosingAnEntrySendsItsCommandAndCerrarCancels)
     CTestDlg dlg;
     const INT_PTR result = RunDriven(dlg, [&](CDialog& shown) {
         AppendAbout(shown);
-        EXPECT_TRUE(ChooseSystemMenuEntry(shown, kAboutCommand));
-        EXPECT_EQ(dlg.systemCommands, (std::vector<UINT>{kAboutCommand}));
+        EXPECT_TRUE(ChooseSystemMenuEntry(shown, IDM_ABOUTBOX));
+        EXPECT_EQ(dlg.systemCommands, (std::vector<UINT>{IDM_ABOUTBOX}));
         EXPECT_TRUE(DialogOf(shown)->isVisible());
         EXPECT_FALSE(ChooseSystemMenuEntry(shown, 0x30));   // no such entry
         EXPECT_TRUE(ChooseSystemMenuEntry(shown, SC_CLOSE));
     });
     EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dlg.systemCommands, (std::vector<UINT>{kAboutCommand, SC_CLOSE}));
+    EXPECT_EQ(dlg.systemCommands, (std::vector<UINT>{IDM_ABOUTBOX, SC_CLOSE}));
     EXPECT_EQ(dlg.cancels, 1);
 }
 
@@ -97,7 +95,7 @@ TEST_F(SystemMenuTest, APopupOpensOnTheSurfaceAndOnAltSpaceButNotOnAButton)
         popup->close();
         EXPECT_TRUE(dlg.systemCommands.empty());
         QCoreApplication::processEvents();
-        EXPECT_EQ(dlg.systemCommands, (std::vector<UINT>{kAboutCommand}));
+        EXPECT_EQ(dlg.systemCommands, (std::vector<UINT>{IDM_ABOUTBOX}));
 
         QWidget* button = platform_testing::ControlOf(shown, IDC_COMPUTE);
         QContextMenuEvent onButton(QContextMenuEvent::Mouse, button->geometry().center(),
