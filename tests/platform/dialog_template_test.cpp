@@ -1,6 +1,6 @@
 // Dialogs made from the resource script's templates: every control where the template puts
-// it, the tab order, names for screen readers, captions, icons and placement. Also writes
-// pictures of both dialogs into the build folder for a look.
+// it, the tab order, names for screen readers, captions, icons and placement. The pictures of
+// both dialogs, checked for their size, are written into the build folder for a look.
 
 #include "dialog_units.h"
 #include "gui_test_support.h"
@@ -33,10 +33,20 @@ QRect Pixels(const resource::Rect& rect, dialog_units::BaseUnits units)
     return {pixels.x, pixels.y, pixels.width, pixels.height};
 }
 
+// Checks that the dialog's picture has the template's size in pixels (width and height in
+// dialog units) and writes it as fileName.
+void CheckAndSavePicture(const CWnd& dialog, int width, int height, const std::string& fileName)
+{
+    const QImage picture = platform_testing::GrabWindow(dialog);
+    const QSize expected = Pixels({0, 0, width, height}, UnitsOf(DialogOf(dialog))).size();
+    EXPECT_EQ(picture.size(), expected * picture.devicePixelRatio()) << fileName;
+    SavePicture(dialog, fileName);
+}
+
 TEST_F(DialogTemplateTest, PutsEveryControlWhereTheTemplateSays)
 {
     CTestDlg dlg;
-    RunDriven(dlg, [](CDialog& shown) {
+    RunDriven(dlg, [&](CDialog& shown) {
         QDialog* window = DialogOf(shown);
         EXPECT_EQ(window->windowTitle(), QStringLiteral("Puntos extremos del potencial de torsión"));
         EXPECT_TRUE(QFontInfo(window->font()).family().contains("Sans"));
@@ -71,6 +81,13 @@ TEST_F(DialogTemplateTest, PutsEveryControlWhereTheTemplateSays)
         auto* compute = qobject_cast<QPushButton*>(ControlOf(shown, IDC_COMPUTE));
         EXPECT_TRUE(compute->isDefault());
         EXPECT_EQ(compute->text(), QStringLiteral("Obtener puntos extremos"));
+
+        // A row in the list and a typed field, so that the picture shows them too.
+        const int row = dlg.m_results.InsertItem(0, "180");
+        dlg.m_results.SetItemText(row, 1, "-1.83697e-16");
+        dlg.m_results.SetItemText(row, 2, "6");
+        Type(shown, IDC_V3, "3");
+        CheckAndSavePicture(shown, 357, 225, "main_dialog.png");
         shown.EndDialog(IDCANCEL);
     });
 }
@@ -138,33 +155,13 @@ TEST_F(DialogTemplateTest, TheAboutBoxWrapsItsLongTextAndCentresOverTheMainWindo
             EXPECT_FALSE(version->wordWrap());
             EXPECT_TRUE(purpose->wordWrap());
             EXPECT_LE(purpose->heightForWidth(purpose->width()), purpose->height());   // not clipped
+            CheckAndSavePicture(shownAbout, 240, 87, "about_box.png");
             QTest::keyClick(box, Qt::Key_Return);   // "Aceptar" is the default button
         });
         EXPECT_EQ(result, IDOK);
         shownMain.EndDialog(IDCANCEL);
     });
     app->m_pMainWnd = nullptr;
-}
-
-TEST_F(DialogTemplateTest, WritesPicturesOfBothDialogs)
-{
-    CTestDlg main;
-    RunDriven(main, [&](CDialog& shown) {
-        main.m_results.InsertItem(0, "0");
-        const int row = main.m_results.InsertItem(0, "180");
-        main.m_results.SetItemText(row, 1, "-1.83697e-16");
-        main.m_results.SetItemText(row, 2, "6");
-        Type(shown, IDC_V3, "3");
-        const QImage picture = platform_testing::GrabWindow(shown);
-        EXPECT_EQ(picture.size(), DialogOf(shown)->size() * picture.devicePixelRatio());
-        EXPECT_TRUE(picture.save(ZELMARA_PICTURE_DIR "/main_dialog.png"));
-        shown.EndDialog(IDCANCEL);
-    });
-    CDialog about(IDD_ABOUTBOX);
-    RunDriven(about, [](CDialog& shown) {
-        EXPECT_TRUE(platform_testing::GrabWindow(shown).save(ZELMARA_PICTURE_DIR "/about_box.png"));
-        shown.EndDialog(IDOK);
-    });
 }
 
 }  // namespace
