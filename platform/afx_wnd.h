@@ -33,15 +33,6 @@ public:
     // The control with ID id in this dialog, or nullptr when there is none. The object is the
     // one attached to the control, or one the layer keeps while the dialog runs.
     CWnd* GetDlgItem(int id) const;
-    // This control's ID (0 for a window that is not a control).
-    int GetDlgCtrlID() const;
-
-    // The window's text: an edit's contents, a button's or static's caption, a dialog's title.
-    void SetWindowText(LPCTSTR text);
-    void GetWindowText(CString& text) const;
-
-    // Gives this window the keyboard focus; returns the window that had it, or nullptr.
-    CWnd* SetFocus();
 
     // WM_SETICON: sets the big (32 px) or small (16 px) window icon, returns the previous one.
     HICON SetIcon(HICON icon, BOOL bigIcon);

@@ -92,7 +92,6 @@ std::unique_ptr<HWND__> Builder::MakeControl(const resource::ControlTemplate& co
     widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
     widget->setHidden((control.style & WS_VISIBLE) == 0);
     widget->setEnabled((control.style & WS_DISABLED) == 0);
-    BindWidget(widget, made.get());
     dialog.WatchKeys(widget);
     return made;
 }

@@ -41,7 +41,6 @@ void DialogWindow::SetDialog(std::unique_ptr<DialogWidget> dialog)
 {
     m_dialog = std::move(dialog);
     widget = m_dialog.get();
-    BindWidget(widget, this);
 }
 
 HWND__* DialogWindow::FindControl(int id) const

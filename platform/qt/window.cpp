@@ -5,14 +5,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVariant>
 #include <QWidget>
-
-namespace {
-
-const char* const kWindowProperty = "zelmaraWindow";
-
-}  // namespace
 
 HWND__::~HWND__()
 {
@@ -33,20 +26,6 @@ CWnd& HWND__::Target()
 LRESULT HWND__::DefaultProc(UINT, WPARAM, LPARAM)
 {
     return 0;
-}
-
-void BindWidget(QWidget* widget, HWND__* window)
-{
-    widget->setProperty(kWindowProperty, QVariant::fromValue(static_cast<void*>(window)));
-}
-
-HWND__* WindowOfWidget(const QWidget* widget)
-{
-    for (; widget != nullptr; widget = widget->parentWidget()) {
-        const QVariant bound = widget->property(kWindowProperty);
-        if (bound.isValid()) return static_cast<HWND__*>(bound.value<void*>());
-    }
-    return nullptr;
 }
 
 std::string WindowText(const HWND__& window)

@@ -37,11 +37,6 @@ private:
     std::unique_ptr<CWnd> m_temporary;
 };
 
-// The window whose widget is widget (or an ancestor of it), or nullptr.
-HWND__* WindowOfWidget(const QWidget* widget);
-// Records that widget belongs to window, for WindowOfWidget.
-void BindWidget(QWidget* widget, HWND__* window);
-
 // The window's text (UTF-8): an edit's contents, a label's or button's caption, a title.
 std::string WindowText(const HWND__& window);
 void SetWindowTextOf(HWND__& window, std::string_view text);

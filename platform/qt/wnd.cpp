@@ -3,7 +3,6 @@
 #include "dialog_window.h"
 #include "window.h"
 
-#include <QApplication>
 #include <QWidget>
 
 namespace {
@@ -130,28 +129,6 @@ CWnd* CWnd::GetDlgItem(int id) const
     DialogWindow* dialog = m_hWnd != nullptr ? m_hWnd->AsDialog() : nullptr;
     HWND__* control = dialog != nullptr ? dialog->FindControl(id) : nullptr;
     return control != nullptr ? &control->Target() : nullptr;
-}
-
-int CWnd::GetDlgCtrlID() const
-{
-    return m_hWnd != nullptr ? m_hWnd->controlId : 0;
-}
-
-void CWnd::SetWindowText(LPCTSTR text)
-{
-    if (m_hWnd != nullptr) SetWindowTextOf(*m_hWnd, text != nullptr ? text : "");
-}
-
-void CWnd::GetWindowText(CString& text) const
-{
-    text = m_hWnd != nullptr ? WindowText(*m_hWnd).c_str() : "";
-}
-
-CWnd* CWnd::SetFocus()
-{
-    HWND__* previous = WindowOfWidget(QApplication::focusWidget());
-    if (m_hWnd != nullptr && m_hWnd->widget != nullptr) m_hWnd->widget->setFocus(Qt::OtherFocusReason);
-    return previous != nullptr ? &previous->Target() : nullptr;
 }
 
 HICON CWnd::SetIcon(HICON icon, BOOL bigIcon)
