@@ -13,7 +13,8 @@ public:
     CString(LPCTSTR text) : m_text(text != nullptr ? text : "") {}
     explicit CString(std::string text) : m_text(std::move(text)) {}
 
-    // Replaces the text with string resource id; FALSE and an empty text when there is none.
+    // Replaces the text with string resource id; FALSE and an empty text when there is none,
+    // which is not reported: a program may go on without an optional text.
     BOOL LoadString(UINT id);
 
     // Replaces the text with format filled in from the arguments. Understands %g (a double,

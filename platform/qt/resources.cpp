@@ -108,9 +108,7 @@ const std::string* FindString(int id)
 {
     const resource::ResourceScript* script = Script();
     if (script == nullptr) return nullptr;
-    const std::string* text = script->FindString(id);
-    if (text == nullptr) ReportError("los recursos no tienen la cadena " + std::to_string(id));
-    return text;
+    return script->FindString(id);
 }
 
 HICON LoadIcon(int id)

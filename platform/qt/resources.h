@@ -1,7 +1,8 @@
 #pragma once
 
 // The program's resources at run time: res/zelmara.rc, parsed once on first use from the
-// embedded resources, and the pictures it names. Every miss is reported on stderr, naming it.
+// embedded resources, and the pictures it names. A missing dialog or picture is reported on
+// stderr, naming it; a missing string is not, since a program may do without one.
 
 #include "afxwin.h"
 #include "resource_script.h"
@@ -23,6 +24,7 @@ const resource::ResourceScript* Script();
 
 // Each returns nullptr (or a null image) after reporting the missing resource.
 const resource::DialogTemplate* FindDialog(int id);
+// nullptr, quietly, when the script has no such string (or could not be read, reported once).
 const std::string* FindString(int id);
 // A shared handle: the same id always gives the same handle, which is never freed.
 HICON LoadIcon(int id);

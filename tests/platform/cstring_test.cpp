@@ -1,4 +1,5 @@
 #include "afxwin.h"
+#include "resource.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,18 @@ TEST(CStringFormatTest, IgnoresTheProcessLocale)
     text.Format("%g", 0.005);
     EXPECT_EQ(text, "0.005");
     std::setlocale(LC_ALL, "C");
+}
+
+TEST(CStringTest, LoadsAStringResourceAndQuietlyRefusesAMissingOne)
+{
+    CString text;
+    ASSERT_TRUE(text.LoadString(IDS_ABOUTBOX));
+    EXPECT_EQ(text, "&Acerca de Zelmara...");
+
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(text.LoadString(4321));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_TRUE(text.IsEmpty());
 }
 
 TEST(CStringTest, ComparesAndConvertsLikeText)
