@@ -34,7 +34,9 @@ private:
     double m_rememberedValue = 0.0;
 };
 
-// Attaches control (a CListCtrl, say) to the dialog's control id, once.
+// Attaches control (a CListCtrl, say) to the dialog's control id, once. When the control
+// already has another object, or control is attached to another window, the failure is
+// reported on stderr, naming the ID, and ends the exchange, as a missing control does.
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 
 // Exchanges an edit's text with value. Writing shows the shortest text that reads back to the
@@ -55,7 +57,7 @@ public:
     // Makes the window and its controls from the template, calls OnInitDialog, shows the
     // dialog and runs its modal loop until EndDialog. Returns EndDialog's result, or -1 (after
     // an error naming it on stderr, and with no dialog shown) when the template, one of its
-    // pictures or an exchanged control is missing.
+    // pictures or an exchanged control is missing, or a control cannot be attached.
     virtual INT_PTR DoModal();
     // Ends the modal loop with result; the window goes when the loop has returned.
     void EndDialog(int result);

@@ -11,7 +11,7 @@ namespace {
 
 // Thrown by CDataExchange to end an exchange; caught by UpdateData alone.
 struct ExchangeStopped {
-    bool missingControl;
+    bool missingControl;   // a control missing or unattachable: the dialog must not run
 };
 
 }  // namespace
@@ -85,9 +85,10 @@ BOOL CWnd::UpdateData(BOOL save)
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 {
     HWND window = pDX->PrepareCtrl(id);
-    if (control.m_hWnd == window) return;
-    if (!control.Attach(window))
-        ReportError("no se puede enlazar un segundo objeto al control " + std::to_string(id));
+    if (control.m_hWnd == window || control.Attach(window)) return;
+    ReportError("no se puede enlazar el objeto al control " + std::to_string(id) +
+                ": uno de los dos ya está enlazado a otro");
+    throw ExchangeStopped{true};
 }
 
 void DDX_Text(CDataExchange* pDX, int id, double& value)

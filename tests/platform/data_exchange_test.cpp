@@ -193,4 +193,47 @@ TEST_F(DataExchangeTest, MissingTemplatesAndControlsFailLoudlyWithoutADialog)
     EXPECT_EQ(missingControl.m_hWnd, nullptr);
 }
 
+// A dialog whose exchange attaches two objects to the same list.
+class CDoubleAttachDlg : public CDialog {
+public:
+    CDoubleAttachDlg() : CDialog(IDD_MAIN_DIALOG) {}
+    CListCtrl m_first;
+    CListCtrl m_second;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Control(pDX, IDC_RESULTS, m_first);
+        DDX_Control(pDX, IDC_RESULTS, m_second);
+    }
+};
+
+TEST_F(DataExchangeTest, AControlThatCannotBeAttachedEndsTheExchangeAsFailed)
+{
+    CDoubleAttachDlg twice;
+    platform_testing::WhenNextDialogShown([](CDialog& shown) { shown.EndDialog(IDOK); });
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(twice.DoModal(), -1);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("1007"), std::string::npos);
+    EXPECT_EQ(platform_testing::PendingDialogDrivers(), 1) << "the dialog was shown";
+    platform_testing::ClearDialogDrivers();
+    EXPECT_EQ(twice.m_first.m_hWnd, nullptr);
+    EXPECT_EQ(twice.m_second.m_hWnd, nullptr);
+
+    // In a running dialog whose list has been given another object: the exchange stops at the
+    // list, so the precision after it is not read.
+    CTestDlg dlg;
+    CListCtrl other;
+    RunDriven(dlg, [&](CDialog& shown) {
+        ASSERT_TRUE(other.Attach(dlg.m_results.Detach()));
+        Type(shown, IDC_PRECISION, "0.5");
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(shown.UpdateData(TRUE));
+        EXPECT_NE(::testing::internal::GetCapturedStderr().find("1007"), std::string::npos);
+        EXPECT_EQ(dlg.m_precision, 0.005);
+        shown.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(other.m_hWnd, nullptr);   // detached when the dialog went
+}
+
 }  // namespace
