@@ -44,7 +44,9 @@ private:
 CWinApp* AfxGetApp();
 
 // The program's entry point: starts the toolkit (with its Spanish translations), calls the
-// application object's InitInstance and returns the exit status. The command line is ignored.
+// application object's InitInstance and returns the exit status: ExitInstance's, or 1 when a
+// window could not be made because the resource script, a dialog template, or a picture or
+// control a dialog needs was missing (reported on stderr). The command line is ignored.
 int AfxWinMain(int argc, char** argv);
 
 // Shows a message box captioned with the application title (MB_OK, MB_OKCANCEL or MB_YESNO,

@@ -116,7 +116,7 @@ int AfxWinMain(int argc, char** argv)
 {
     CWinApp* application = AfxGetApp();
     if (application == nullptr) {
-        ReportError("el programa no tiene objeto de aplicación");
+        ReportFatalError("el programa no tiene objeto de aplicación");
         return 1;
     }
     // Qt is given the program's name alone: the command line is ignored.
@@ -124,8 +124,9 @@ int AfxWinMain(int argc, char** argv)
     char* toolkitArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : defaultName, nullptr};
     int toolkitArgc = 1;
     const std::unique_ptr<QApplication> toolkit = StartToolkit(toolkitArgc, toolkitArgv);
-    if (!application->InitInstance()) return application->ExitInstance();
-    return application->Run();
+    const int status = application->InitInstance() ? application->Run() : application->ExitInstance();
+    // A window the program needed could not be made: the run failed, whatever the status says.
+    return FatalErrorReported() ? 1 : status;
 }
 
 int AfxMessageBox(LPCTSTR text, UINT type, UINT)

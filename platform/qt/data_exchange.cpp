@@ -30,7 +30,7 @@ HWND CDataExchange::PrepareCtrl(int id)
     if (control == nullptr) {
         const std::string owner =
             dialog != nullptr ? "el diálogo " + std::to_string(dialog->templateId) : "la ventana";
-        ReportError(owner + " no tiene el control " + std::to_string(id));
+        ReportFatalError(owner + " no tiene el control " + std::to_string(id));
         throw ExchangeStopped{true};
     }
     m_idLastControl = static_cast<UINT>(id);
@@ -86,7 +86,7 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 {
     HWND window = pDX->PrepareCtrl(id);
     if (control.m_hWnd == window || control.Attach(window)) return;
-    ReportError("no se puede enlazar el objeto al control " + std::to_string(id) +
+    ReportFatalError("no se puede enlazar el objeto al control " + std::to_string(id) +
                 ": uno de los dos ya está enlazado a otro");
     throw ExchangeStopped{true};
 }

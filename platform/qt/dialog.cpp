@@ -31,7 +31,7 @@ CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_p
 INT_PTR CDialog::DoModal()
 {
     if (m_hWnd != nullptr) {
-        ReportError("el diálogo " + std::to_string(m_nIDTemplate) + " ya está abierto");
+        ReportFatalError("el diálogo " + std::to_string(m_nIDTemplate) + " ya está abierto");
         return -1;
     }
     const resource::DialogTemplate* dialogTemplate = resources::FindDialog(static_cast<int>(m_nIDTemplate));

@@ -53,9 +53,10 @@ struct Builder {
     QWidget* MakeEdit(const resource::ControlTemplate& control);
     QWidget* MakeButton(const resource::ControlTemplate& control, HWND__& window);
 
+    // Nothing of the dialog can be shown: a fatal error.
     void Fail(const std::string& what) const
     {
-        ReportError("el diálogo " + std::to_string(dialogId) + ": " + what);
+        ReportFatalError("el diálogo " + std::to_string(dialogId) + ": " + what);
     }
 };
 
@@ -110,7 +111,10 @@ QWidget* Builder::MakeStatic(const resource::ControlTemplate& control,
             image = resources::LoadBitmap(control.textResource);
         else if (const HICON icon = resources::LoadIcon(control.textResource))
             image = icon->large;
-        if (image.isNull()) return nullptr;
+        if (image.isNull()) {
+            Fail("falta la imagen " + std::to_string(control.textResource));
+            return nullptr;
+        }
         label->setPixmap(QPixmap::fromImage(image));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         rect.width = image.width();

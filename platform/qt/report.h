@@ -5,4 +5,13 @@
 
 #include <string_view>
 
+// A failure the program goes on from.
 void ReportError(std::string_view message);
+
+// A failure that keeps a window from appearing: the resource script, a dialog template, a
+// picture or control that a dialog needs. It is also recorded, and AfxWinMain then ends the
+// program with status 1.
+void ReportFatalError(std::string_view message);
+
+// True once ReportFatalError has been called in this process.
+bool FatalErrorReported();

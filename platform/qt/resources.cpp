@@ -78,7 +78,7 @@ const resource::ResourceScript* Script()
     static const std::optional<resource::ResourceScript> script = []() -> std::optional<resource::ResourceScript> {
         const std::optional<std::string> text = ReadEmbedded(kResourceFolder + "zelmara.rc");
         if (!text) {
-            ReportError("no se encuentra el guion de recursos zelmara.rc");
+            ReportFatalError("no se encuentra el guion de recursos zelmara.rc");
             return std::nullopt;
         }
         resource::ParseOutcome outcome = resource::ParseResourceScript(
@@ -87,7 +87,7 @@ const resource::ResourceScript* Script()
             });
         if (!outcome.ok()) {
             const resource::ParseError& error = *outcome.error;
-            ReportError(error.file + ":" + std::to_string(error.line) + ": " + error.message);
+            ReportFatalError(error.file + ":" + std::to_string(error.line) + ": " + error.message);
             return std::nullopt;
         }
         return std::move(outcome.script);
@@ -100,7 +100,7 @@ const resource::DialogTemplate* FindDialog(int id)
     const resource::ResourceScript* script = Script();
     if (script == nullptr) return nullptr;
     const resource::DialogTemplate* dialog = script->FindDialog(id);
-    if (dialog == nullptr) ReportError("los recursos no tienen el diálogo " + std::to_string(id));
+    if (dialog == nullptr) ReportFatalError("los recursos no tienen el diálogo " + std::to_string(id));
     return dialog;
 }
 

@@ -2,7 +2,9 @@
 
 // The program's resources at run time: res/zelmara.rc, parsed once on first use from the
 // embedded resources, and the pictures it names. A missing dialog or picture is reported on
-// stderr, naming it; a missing string is not, since a program may do without one.
+// stderr, naming it; a missing string is not, since a program may do without one. A script
+// that cannot be read or parsed, and a missing dialog, are fatal errors (report.h); a missing
+// picture is one only where a dialog needs it, which the dialog builder reports.
 
 #include "afxwin.h"
 #include "resource_script.h"
@@ -19,7 +21,7 @@ struct HICON__ {
 
 namespace resources {
 
-// The parsed script, or nullptr when it could not be read or parsed (reported once).
+// The parsed script, or nullptr when it could not be read or parsed (reported once, as fatal).
 const resource::ResourceScript* Script();
 
 // Each returns nullptr (or a null image) after reporting the missing resource.
