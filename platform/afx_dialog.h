@@ -7,12 +7,14 @@
 // One run of a window's field exchange (see CWnd::UpdateData).
 class CDataExchange {
 public:
+    // An exchange over dlgWnd's controls: controls to members when saveAndValidate is TRUE,
+    // members to controls otherwise.
     CDataExchange(CWnd* dlgWnd, BOOL saveAndValidate);
 
     BOOL m_bSaveAndValidate;   // TRUE: controls to members, with validation
     CWnd* m_pDlgWnd;           // the window whose controls are exchanged
     UINT m_idLastControl = 0;  // the control last prepared: the one a failure is reported on
-    BOOL m_bEditLastControl = FALSE;
+    BOOL m_bEditLastControl = FALSE;   // TRUE: it is an edit, whose text a failure selects
 
     // The control id of the window, which becomes the one a failure is reported on. A
     // missing control is reported on stderr, naming the ID, and ends the exchange.

@@ -19,7 +19,10 @@ class TokenCursor {
 public:
     explicit TokenCursor(const std::vector<Token>& tokens) : tokens_(tokens) {}
 
+    // The token ahead places after the next one (0: the next one), or the End token when that
+    // place is at or past it.
     const Token& Peek(std::size_t ahead = 0) const;
+    // Returns the next token and moves past it, except the End token, which stays next.
     const Token& Next();
     bool AtEnd() const { return Peek().kind == TokenKind::End; }
     bool AtPunct(char c) const;

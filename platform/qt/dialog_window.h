@@ -33,9 +33,11 @@ struct DialogWindow final : HWND__ {
     QEventLoop* loop = nullptr;
     int result = IDCANCEL;
     bool ended = false;
-    bool broken = false;   // an exchange met a missing control: the dialog must not run
+    bool broken = false;   // an exchange met a missing or unattachable control: must not run
 
+    // The Qt dialog; only once SetDialog has given it.
     DialogWidget& Dialog() const;
+    // Takes the Qt dialog and makes it this window's widget; called once, before the controls.
     void SetDialog(std::unique_ptr<DialogWidget> dialog);
 
     // The control with ID id, or nullptr.
