@@ -1,6 +1,8 @@
 #pragma once
 
-// Test support for the framework layer. Only tests include this header: it exposes Qt types.
+// Test-support header of the framework layer; it exposes Qt: never include it from ui/ or app/.
+// Tests and benches include it as "testing.h"; the program's code sees the layer through
+// afxwin.h and afxcmn.h alone, which carry no Qt type.
 //
 // Driving a modal dialog: queue a driver with WhenNextDialogShown before DoModal; the driver
 // runs inside the dialog's modal loop once it is shown, and may press keys and click (QTest),
