@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "ascii_text.h"
+
 #include <charconv>
 #include <system_error>
 
@@ -33,40 +35,22 @@ std::string FormatRoundTrip(double value)
 
 namespace {
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 std::string_view Trim(std::string_view text)
 {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && ascii_text::IsSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && ascii_text::IsSpace(text.back())) text.remove_suffix(1);
     return text;
-}
-
-// ASCII only: the C library's letter tests follow the process locale.
-char LowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 bool StartsWithLetter(std::string_view text)
 {
-    return !text.empty() && LowerAscii(text.front()) >= 'a' && LowerAscii(text.front()) <= 'z';
+    return !text.empty() && ascii_text::IsLetter(text.front());
 }
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix)
 {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (LowerAscii(text[i]) != prefix[i]) return false;
-    return true;
+    return text.size() >= prefix.size() &&
+           ascii_text::EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 }  // namespace
@@ -99,7 +83,7 @@ NumberReading ReadNumber(std::string_view typed)
     }
     // from_chars takes its own minus sign; the sign has been read already, so a second one
     // ("+-5", "--5") is not a number.
-    const bool digitFirst = !rest.empty() && (IsDigit(rest.front()) || rest.front() == '.');
+    const bool digitFirst = !rest.empty() && (ascii_text::IsDigit(rest.front()) || rest.front() == '.');
     if (!digitFirst) return {0.0, NumberError::NoDigits};
 
     double magnitude = 0.0;

@@ -2,8 +2,9 @@
 
 // Character checks on plain ASCII, the same under every process locale. <cctype> follows the
 // locale that Qt sets from the environment: under a single-byte locale it takes accented
-// letters for letters, and under a Turkish one 'I' lowers to a dotless i. Resource-script
-// names, keywords and control class names are ASCII, so they are read with these instead.
+// letters for letters, and under a Turkish one 'I' lowers to a dotless i. Typed numbers,
+// resource-script names, keywords and control class names are ASCII, so they are read with
+// these instead.
 
 #include <algorithm>
 #include <string_view>
