@@ -87,7 +87,7 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
     HWND window = pDX->PrepareCtrl(id);
     if (control.m_hWnd == window || control.Attach(window)) return;
     ReportFatalError("no se puede enlazar el objeto al control " + std::to_string(id) +
-                ": uno de los dos ya está enlazado a otro");
+                     ": uno de los dos ya está enlazado a otro");
     throw ExchangeStopped{true};
 }
 
