@@ -28,7 +28,7 @@ enum class NumberError {
     NoDigits,       // does not start with a number
     TrailingText,   // a number followed by something else
     OutOfRange,     // overflows to infinity, or underflows below the smallest double
-    NotFinite,      // a spelling of nan or infinity
+    NotFinite,      // the whole text spells nan or infinity: "nan", "-inf", "Infinity", "nan(1)"
     Hexadecimal,    // 0x...
 };
 
