@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <system_error>
 
 char* WriteG(char* first, char* last, double value)
@@ -23,14 +24,20 @@ std::string FormatRoundTrip(double value)
 {
     char buffer[kNumberTextCapacity];
     char* end = buffer;
-    // "%g" chooses the exponent form when the exponent reaches the precision, so starting below
-    // six would turn 180 into "1.8e+02"; from six on, trailing zeros are removed anyway.
-    for (int digits = 6; digits <= 17; ++digits) {
+    int digits = 1;
+    for (; digits <= 17; ++digits) {
         end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
         double back = 0.0;
         std::from_chars(buffer, end, back);
         if (back == value) break;
     }
+    // "%g" chooses the exponent form when the exponent reaches the precision, so fewer than six
+    // digits would turn 180 into "1.8e+02"; for a normal double six digits round to the same
+    // digits, trailing zeros removed. A subnormal double holds fewer than six digits' worth of
+    // bits, so its six-digit text can carry digits that do not count ("4.94066e-324" for
+    // "5e-324"); being below 1e-4 it takes the exponent form at any precision anyway.
+    if (digits < 6 && std::fpclassify(value) != FP_SUBNORMAL)
+        end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6).ptr;
     return std::string(buffer, end);
 }
 

@@ -61,6 +61,9 @@ TEST(NumberText, RoundTripFormIsTheShortestGFormThatReadsBack)
     EXPECT_EQ(FormatRoundTrip(200.0), "200");
     EXPECT_EQ(FormatRoundTrip(1e14), "1e+14");
     EXPECT_EQ(FormatRoundTrip(0.1 + 0.2), "0.30000000000000004");
+    // Subnormal doubles have few digits' worth of bits: six digits would be too many.
+    EXPECT_EQ(FormatRoundTrip(5e-324), "5e-324");
+    EXPECT_EQ(FormatRoundTrip(-1.5e-323), "-1.5e-323");
     for (const double value : RandomDoubles(100000)) {
         const std::string text = FormatRoundTrip(value);
         ASSERT_EQ(Bits(std::strtod(text.c_str(), nullptr)), Bits(value)) << text;
