@@ -70,7 +70,8 @@ protected:
     LRESULT Default();
 
     // Default handlers: each gives its message the standard processing. SC_CLOSE closes the
-    // window (a dialog is cancelled), WM_PAINT paints as usual, WM_QUERYDRAGICON gives no icon.
+    // window (a dialog is cancelled), WM_PAINT paints as usual, WM_QUERYDRAGICON gives the
+    // system's choice (none, or a standard icon).
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg void OnPaint();
     afx_msg HCURSOR OnQueryDragIcon();

@@ -115,13 +115,14 @@ END_MESSAGE_MAP()
 
 TEST_F(MessageMapTest, TheDragIconGoesThroughTheMap)
 {
-    CTestDlg plain;
-    RunDriven(plain, [](CDialog& shown) {
-        EXPECT_EQ(shown.SendMessage(WM_QUERYDRAGICON), 0);   // by default: no icon
-        shown.EndDialog(IDCANCEL);
-    });
     CIconDlg dlg;
     ASSERT_NE(dlg.m_hIcon, nullptr);
+    CTestDlg plain;
+    RunDriven(plain, [&](CDialog& shown) {
+        // By default, the system's choice: never the program's icon.
+        EXPECT_NE(shown.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(dlg.m_hIcon));
+        shown.EndDialog(IDCANCEL);
+    });
     RunDriven(dlg, [&](CDialog& shown) {
         EXPECT_EQ(shown.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(dlg.m_hIcon));
         shown.EndDialog(IDCANCEL);

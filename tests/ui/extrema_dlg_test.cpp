@@ -291,6 +291,7 @@ TEST_F(ExtremaDlgTest, OtherSystemCommandsGetTheDefaultHandling)
         EXPECT_TRUE(shown.IsIconic());
         EXPECT_EQ(ShownTopLevelWindows(), 1);
         shown.SendMessage(WM_SYSCOMMAND, SC_CLOSE | 0x3, 0);
+        LetEventsRun();   // the close command may post the Cancel that ends the dialog
     });
     EXPECT_EQ(result, IDCANCEL);
 }
