@@ -1,23 +1,11 @@
 #include "command_line.h"
 
 #include "number_text.h"
+#include "shown_text.h"
 
 #include <optional>
 
 namespace {
-
-// The user's text as it appears inside a message: quoted, control characters shown as '?', so
-// that the message stays on one line.
-std::string Quoted(std::string_view text)
-{
-    std::string quoted = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        quoted += (byte < 0x20 || byte == 0x7f) ? '?' : c;
-    }
-    quoted += '"';
-    return quoted;
-}
 
 std::string NumberFault(NumberError error, std::string_view text)
 {
@@ -78,6 +66,14 @@ private:
 
     void ReadOption(std::string_view argument)
     {
+        if (optionsEnded_) {
+            Refuse(Quoted(argument) + ": argumento no esperado (tras -- no se admiten más argumentos)");
+            return;
+        }
+        if (argument == "--") {
+            optionsEnded_ = true;
+            return;
+        }
         if (!argument.starts_with("-")) {
             Refuse(Quoted(argument) + ": argumento no esperado (las opciones empiezan por --)");
             return;
@@ -97,7 +93,7 @@ private:
             else
                 ApplyFlag(name);
         } else {
-            Refuse(std::string(name) + ": opción desconocida");
+            Refuse(ShownText(name) + ": opción desconocida");
         }
     }
 
@@ -135,6 +131,7 @@ private:
 
     std::span<const std::string_view> arguments_;
     std::size_t next_ = 0;
+    bool optionsEnded_ = false;
     CommandLine result_;
 };
 

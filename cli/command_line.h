@@ -28,7 +28,9 @@ struct CommandLine {
 
 // Reads the arguments that follow the program name, left to right. Options: --v1 ... --v6 X,
 // --precision H (each also as --name=X; the word after the option is its value even when it
-// starts with '-', unless it starts with "--"), --ascending, --csv, --help, --version. A later
-// value replaces an earlier one; --help or --version ends the reading at once; the first fault
-// ends it with Refuse. Numbers are read with ReadNumber; H must lie in kMinPrecision ... kMaxPrecision.
+// starts with '-', unless it starts with "--"), --ascending, --csv, --help, --version. "--"
+// ends the options; the program takes no other arguments, so any word after it is refused.
+// A later value replaces an earlier one; --help or --version ends the reading at once; the
+// first fault ends it with Refuse. Numbers are read with ReadNumber; H must lie in
+// kMinPrecision ... kMaxPrecision. The user's text is shown in errors through ShownText.
 CommandLine ParseCommandLine(std::span<const std::string_view> arguments);

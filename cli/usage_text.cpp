@@ -6,7 +6,7 @@
 std::string HelpText()
 {
     const std::string program(kProgramName);
-    return "Uso: " + program + " [--v1 X] … [--v6 X] [--precision H] [--ascending] [--csv]\n"
+    return "Uso: " + program + " [--v1 X] … [--v6 X] [--precision H] [--ascending] [--csv] [--]\n"
            "\n"
            "Busca los extremos (mínimos y máximos) del potencial de torsión\n"
            "  V(φ) = ½ Σ Vn (1 − cos n(180 − φ)),  n = 1 … 6,\n"
@@ -24,6 +24,8 @@ std::string HelpText()
            "                    las líneas terminan en LF, no en CRLF, igual que con tabuladores\n"
            "  --help            muestra esta ayuda y termina\n"
            "  --version         muestra la versión y termina\n"
+           "  --                termina las opciones; el programa no admite otros argumentos,\n"
+           "                    así que cualquier palabra tras -- se rechaza\n"
            "\n"
            "Cada opción admite también la forma --opción=valor. La palabra que sigue a una\n"
            "opción es su valor aunque empiece por un solo '-' (--v2 -0.157). Si una opción se repite,\n"

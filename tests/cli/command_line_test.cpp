@@ -67,6 +67,25 @@ TEST(CommandLineErrors, NameTheOptionAndTheFault)
     EXPECT_EQ(ErrorOf({"--v1", "1\n2"}), "--v1: \"1?2\" lleva texto sobrante tras el número");
 }
 
+TEST(CommandLineErrors, ShowTheUsersTextOnOneShortLine)
+{
+    EXPECT_EQ(ErrorOf({"--foo\nbar"}), "--foo?bar: opción desconocida");
+    EXPECT_EQ(ErrorOf({"--\x1b[31mred=1"}), "--?[31mred: opción desconocida");
+    const std::string digits(10000, '9');
+    EXPECT_EQ(ErrorOf({"--v1", digits}), "--v1: \"" + digits.substr(0, 48) + "…\" está fuera del intervalo representable");
+    EXPECT_EQ(ErrorOf({"--" + digits}), "--" + digits.substr(0, 46) + "…: opción desconocida");
+}
+
+TEST(CommandLine, DoubleDashEndsTheOptionsAndNothingMayFollow)
+{
+    const CommandLine ended = Parse({"--v3", "3", "--"});
+    ASSERT_EQ(ended.action, CommandAction::Scan);
+    EXPECT_EQ(ended.request.coefficients[3], 3.0);
+    EXPECT_EQ(ErrorOf({"--", "--v1", "1"}), "\"--v1\": argumento no esperado (tras -- no se admiten más argumentos)");
+    EXPECT_EQ(ErrorOf({"--", "--help"}), "\"--help\": argumento no esperado (tras -- no se admiten más argumentos)");
+    EXPECT_EQ(ErrorOf({"--v1", "--"}), "--v1: falta el valor");
+}
+
 TEST(CommandLineErrors, PrecisionOutsideItsRange)
 {
     EXPECT_EQ(ErrorOf({"--precision", "200"}), "--precision: el valor 200 está fuera del intervalo 0.0001 … 180");
