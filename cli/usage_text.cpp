@@ -35,8 +35,8 @@ std::string HelpText()
            "Salida (UTF-8): la cabecera «Ángulo», «Derivada de V», «V(Kcal/mol)» y una línea\n"
            "por ángulo aceptado, con los números en formato %g.\n"
            "\n"
-           "Estado de salida: 0 si todo va bien, 1 si no se pudo escribir la salida,\n"
-           "2 si los argumentos no son válidos.\n";
+           "Estado de salida: 0 si todo va bien, 1 si no se pudo escribir la salida o no\n"
+           "hubo memoria suficiente, 2 si los argumentos no son válidos.\n";
 }
 
 std::string VersionText()
