@@ -2,7 +2,6 @@
 
 #include "grid_blocks.h"
 #include "ordered_pieces.h"
-#include "number_text.h"
 
 #include <cstddef>
 #include <iterator>
@@ -10,34 +9,21 @@
 
 namespace {
 
-// Neither the header nor a "%g" text holds a comma, a quote or a line break, so no CSV field
-// ever needs quoting and both forms differ only in the separator.
-std::string HeaderLine(char separator)
+char Separator(TableFormat format)
 {
-    std::string line = "Ángulo";
-    line += separator;
-    line += "Derivada de V";
-    line += separator;
-    line += "V(Kcal/mol)";
-    line += '\n';
-    return line;
+    return format == TableFormat::Csv ? ',' : '\t';
 }
 
 // Row lines gathered in a fixed buffer and appended to a text in large steps, since most lines
 // are a dozen bytes and appending each alone would cost more than writing it.
 class RowLines {
 public:
-    RowLines(std::string& text, char separator) : text_(text), separator_(separator) {}
+    RowLines(std::string& text, TableFormat format) : text_(text), format_(format) {}
 
     void Add(const ExtremumRow& row)
     {
-        if (std::end(buffer_) - used_ < static_cast<std::ptrdiff_t>(kMaxLineBytes)) Flush();
-        used_ = WriteG(used_, used_ + kNumberTextCapacity, row.angle);
-        *used_++ = separator_;
-        used_ = WriteG(used_, used_ + kNumberTextCapacity, row.derivative);
-        *used_++ = separator_;
-        used_ = WriteG(used_, used_ + kNumberTextCapacity, row.potential);
-        *used_++ = '\n';
+        if (std::end(buffer_) - used_ < static_cast<std::ptrdiff_t>(kTableRowLineCapacity)) Flush();
+        used_ = WriteTableRowLine(used_, row, format_);
     }
 
     // Appends the lines not yet in the text. Call after the last Add.
@@ -48,21 +34,35 @@ public:
     }
 
 private:
-    // Room for three number texts as WriteG requires, two separators and the line end.
-    static constexpr std::size_t kMaxLineBytes = 3 * kNumberTextCapacity + 3;
-
     std::string& text_;
-    const char separator_;
+    const TableFormat format_;
     char buffer_[16384];
     char* used_ = buffer_;
 };
 
 }  // namespace
 
+std::string TableHeaderLine(TableFormat format)
+{
+    const char separator = Separator(format);
+    return std::string("Ángulo") + separator + "Derivada de V" + separator + "V(Kcal/mol)\n";
+}
+
+char* WriteTableRowLine(char* out, const ExtremumRow& row, TableFormat format)
+{
+    const char separator = Separator(format);
+    out = WriteG(out, out + kNumberTextCapacity, row.angle);
+    *out++ = separator;
+    out = WriteG(out, out + kNumberTextCapacity, row.derivative);
+    *out++ = separator;
+    out = WriteG(out, out + kNumberTextCapacity, row.potential);
+    *out++ = '\n';
+    return out;
+}
+
 void WriteScanTable(const CoefficientSet& V, double h, TableFormat format, RowOrder order,
                     const TableOutput& output, unsigned threads)
 {
-    const char separator = format == TableFormat::Csv ? ',' : '\t';
     const std::vector<GridBlock> blocks = SplitGrid(h, kTableBlockPoints);
     const bool reversed = order == RowOrder::LargestAngleFirst;
 
@@ -73,7 +73,7 @@ void WriteScanTable(const CoefficientSet& V, double h, TableFormat format, RowOr
         std::vector<ExtremumRow> rows;
         rows.reserve(block.points);
         ScanGridBlock(V, h, block, [&rows](const ExtremumRow& row) { rows.push_back(row); });
-        RowLines lines(text, separator);
+        RowLines lines(text, format);
         if (reversed)
             for (auto row = rows.rbegin(); row != rows.rend(); ++row) lines.Add(*row);
         else
@@ -81,7 +81,7 @@ void WriteScanTable(const CoefficientSet& V, double h, TableFormat format, RowOr
         lines.Flush();
     };
 
-    output(HeaderLine(separator));
+    output(TableHeaderLine(format));
     MakeInOrder(blocks.size(), threads, makeBlockLines, [&output](std::string_view text) {
         if (!text.empty()) output(text);
     });
