@@ -9,24 +9,26 @@
 
 namespace {
 
+static_assert(kTableRowLineCapacity <= kMaxRowTextBytes);
+
 char Separator(TableFormat format)
 {
     return format == TableFormat::Csv ? ',' : '\t';
 }
 
-// Row lines gathered in a fixed buffer and appended to a text in large steps, since most lines
+// Row texts gathered in a fixed buffer and appended to a text in large steps, since most rows
 // are a dozen bytes and appending each alone would cost more than writing it.
-class RowLines {
+class RowTexts {
 public:
-    RowLines(std::string& text, TableFormat format) : text_(text), format_(format) {}
+    RowTexts(std::string& text, const RowTextWriter& writeRow) : text_(text), writeRow_(writeRow) {}
 
     void Add(const ExtremumRow& row)
     {
-        if (std::end(buffer_) - used_ < static_cast<std::ptrdiff_t>(kTableRowLineCapacity)) Flush();
-        used_ = WriteTableRowLine(used_, row, format_);
+        if (std::end(buffer_) - used_ < static_cast<std::ptrdiff_t>(kMaxRowTextBytes)) Flush();
+        used_ = writeRow_(used_, row);
     }
 
-    // Appends the lines not yet in the text. Call after the last Add.
+    // Appends the rows not yet in the text. Call after the last Add.
     void Flush()
     {
         text_.append(buffer_, used_);
@@ -35,8 +37,8 @@ public:
 
 private:
     std::string& text_;
-    const TableFormat format_;
-    char buffer_[16384];
+    const RowTextWriter& writeRow_;
+    char buffer_[16 * kMaxRowTextBytes];
     char* used_ = buffer_;
 };
 
@@ -60,31 +62,39 @@ char* WriteTableRowLine(char* out, const ExtremumRow& row, TableFormat format)
     return out;
 }
 
-void WriteScanTable(const CoefficientSet& V, double h, TableFormat format, RowOrder order,
-                    const TableOutput& output, unsigned threads)
+void WriteScanRows(const CoefficientSet& V, double h, RowOrder order, const RowTextWriter& writeRow,
+                   const TableOutput& output, unsigned threads)
 {
     const std::vector<GridBlock> blocks = SplitGrid(h, kTableBlockPoints);
     const bool reversed = order == RowOrder::LargestAngleFirst;
 
     // The rows of a block are found in increasing angle; the largest-angle-first table takes
     // the blocks from the last and the rows of each from its end.
-    const PieceMaker makeBlockLines = [&](std::size_t index, std::string& text) {
+    const PieceMaker makeBlockText = [&](std::size_t index, std::string& text) {
         const GridBlock& block = blocks[reversed ? blocks.size() - 1 - index : index];
         std::vector<ExtremumRow> rows;
         rows.reserve(block.points);
         ScanGridBlock(V, h, block, [&rows](const ExtremumRow& row) { rows.push_back(row); });
-        RowLines lines(text, format);
+        RowTexts texts(text, writeRow);
         if (reversed)
-            for (auto row = rows.rbegin(); row != rows.rend(); ++row) lines.Add(*row);
+            for (auto row = rows.rbegin(); row != rows.rend(); ++row) texts.Add(*row);
         else
-            for (const ExtremumRow& row : rows) lines.Add(row);
-        lines.Flush();
+            for (const ExtremumRow& row : rows) texts.Add(row);
+        texts.Flush();
     };
-
-    output(TableHeaderLine(format));
-    MakeInOrder(blocks.size(), threads, makeBlockLines, [&output](std::string_view text) {
+    MakeInOrder(blocks.size(), threads, makeBlockText, [&output](std::string_view text) {
         if (!text.empty()) output(text);
     });
+}
+
+void WriteScanTable(const CoefficientSet& V, double h, TableFormat format, RowOrder order,
+                    const TableOutput& output, unsigned threads)
+{
+    output(TableHeaderLine(format));
+    const RowTextWriter writeLine = [format](char* out, const ExtremumRow& row) {
+        return WriteTableRowLine(out, row, format);
+    };
+    WriteScanRows(V, h, order, writeLine, output, threads);
 }
 
 std::string ScanTableText(const CoefficientSet& V, double h, TableFormat format, RowOrder order, unsigned threads)

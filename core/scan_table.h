@@ -34,11 +34,21 @@ std::string TableHeaderLine(TableFormat format);
 // for kTableRowLineCapacity chars, and returns the end of what it wrote.
 char* WriteTableRowLine(char* out, const ExtremumRow& row, TableFormat format);
 
-// Scans V with step h and hands output the table: the header line, then the line of every
-// accepted grid point in the given order. The grid is scanned in blocks of kTableBlockPoints
-// points on up to `threads` threads (see MakeInOrder); the bytes are the same for every thread
-// count, and whatever the order only a few blocks' text is held at once. Rethrows a failure to
-// allocate, and whatever output throws.
+// Writes the text of one row at out and returns its end; called on several threads at once.
+using RowTextWriter = std::function<char*(char* out, const ExtremumRow& row)>;
+
+// The most a RowTextWriter may write for one row.
+inline constexpr std::size_t kMaxRowTextBytes = 1024;
+
+// Scans V with step h and hands output the text writeRow makes for every accepted grid point,
+// in the given order. The grid is scanned in blocks of kTableBlockPoints points on up to
+// `threads` threads (see MakeInOrder); the bytes are the same for every thread count, and
+// whatever the order only a few blocks' text is held at once. Rethrows a failure to allocate,
+// and whatever output throws.
+void WriteScanRows(const CoefficientSet& V, double h, RowOrder order, const RowTextWriter& writeRow,
+                   const TableOutput& output, unsigned threads);
+
+// The table: the header line, then WriteScanRows with the line of every row.
 void WriteScanTable(const CoefficientSet& V, double h, TableFormat format, RowOrder order,
                     const TableOutput& output, unsigned threads);
 
