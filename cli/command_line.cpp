@@ -43,7 +43,7 @@ bool TakesValue(std::string_view name)
 
 bool IsFlag(std::string_view name)
 {
-    return name == "--ascending" || name == "--csv" || name == "--help" || name == "--version";
+    return name == "--ascending" || name == "--csv" || name == "--json" || name == "--help" || name == "--version";
 }
 
 class Reader {
@@ -54,6 +54,7 @@ public:
     {
         while (next_ < arguments_.size() && result_.action == CommandAction::Scan)
             ReadOption(arguments_[next_++]);
+        if (result_.action == CommandAction::Scan) RefuseConflicts();
         return result_;
     }
 
@@ -103,10 +104,19 @@ private:
             result_.request.order = RowOrder::ScanOrder;
         else if (name == "--csv")
             result_.request.format = TableFormat::Csv;
+        else if (name == "--json")
+            result_.request.json = true;
         else if (name == "--help")
             result_.action = CommandAction::ShowHelp;
         else
             result_.action = CommandAction::ShowVersion;
+    }
+
+    // Options that each make sense alone but not together.
+    void RefuseConflicts()
+    {
+        const ScanRequest& request = result_.request;
+        if (request.json && request.format == TableFormat::Csv) Refuse("--json: no se puede usar junto con --csv");
     }
 
     void ReadValue(std::string_view name, std::string_view text)

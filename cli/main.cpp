@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "grid_json.h"
 #include "ordered_pieces.h"
 #include "scan_table.h"
 #include "usage_text.h"
@@ -46,8 +47,11 @@ int Run(int argc, char** argv)
         break;
     case CommandAction::Scan: {
         const ScanRequest& request = command.request;
-        WriteScanTable(request.coefficients, request.precision, request.format, request.order, WriteOut,
-                       DefaultThreadCount());
+        if (request.json)
+            WriteGridJson(request.coefficients, request.precision, request.order, WriteOut, DefaultThreadCount());
+        else
+            WriteScanTable(request.coefficients, request.precision, request.format, request.order, WriteOut,
+                           DefaultThreadCount());
         break;
     }
     }

@@ -39,6 +39,7 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellingsLaterValuesWinning)
     EXPECT_EQ(command.request.order, RowOrder::ScanOrder);
 
     EXPECT_EQ(Parse({"--precision", "180"}).request.precision, 180.0);
+    EXPECT_TRUE(Parse({"--json", "--ascending"}).request.json);
 }
 
 TEST(CommandLine, HelpAndVersionStopTheReading)
@@ -56,6 +57,7 @@ TEST(CommandLineErrors, NameTheOptionAndTheFault)
     EXPECT_EQ(ErrorOf({"--v1"}), "--v1: falta el valor");
     EXPECT_EQ(ErrorOf({"--precision", "--csv"}), "--precision: falta el valor");
     EXPECT_EQ(ErrorOf({"--csv=yes"}), "--csv: no admite ningún valor");
+    EXPECT_EQ(ErrorOf({"--csv", "--json"}), "--json: no se puede usar junto con --csv");
 
     EXPECT_EQ(ErrorOf({"--v2", "abc"}), "--v2: \"abc\" no es un número");
     EXPECT_EQ(ErrorOf({"--v1="}), "--v1: el valor está vacío");
