@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev
   fonts-dejavu-core locales
+  desktop-file-utils appstream man-db dpkg-dev lintian file
 )
 
 missing=()
