@@ -85,6 +85,8 @@ def polygon_span(vertices, y):
 
 
 class Polygon:
+    """A convex polygon given by its corners in order."""
+
     def __init__(self, vertices):
         self.vertices = vertices
         self.top = min(y for _, y in vertices)
@@ -117,6 +119,7 @@ class Capsule:
 
 
 def stroke(points, width):
+    """A line through points, width wide, with round ends and joins."""
     return [Capsule(a, b, width / 2) for a, b in zip(points, points[1:])]
 
 
@@ -174,6 +177,7 @@ def number(value):
 
 
 def point(p):
+    """An (x, y) pair for an SVG path."""
     return number(p[0]) + " " + number(p[1])
 
 
