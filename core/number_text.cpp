@@ -2,7 +2,9 @@
 
 #include "ascii_text.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <system_error>
 
 char* WriteG(char* first, char* last, double value)
@@ -22,14 +24,20 @@ std::string FormatRoundTrip(double value)
 {
     char buffer[kNumberTextCapacity];
     char* end = buffer;
-    // "%g" chooses the exponent form when the exponent reaches the precision, so starting below
-    // six would turn 180 into "1.8e+02"; from six on, trailing zeros are removed anyway.
-    for (int digits = 6; digits <= 17; ++digits) {
+    int digits = 1;
+    for (; digits <= 17; ++digits) {
         end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
         double back = 0.0;
         std::from_chars(buffer, end, back);
         if (back == value) break;
     }
+    // "%g" chooses the exponent form when the exponent reaches the precision, so fewer than six
+    // digits would turn 180 into "1.8e+02"; for a normal double six digits round to the same
+    // digits, trailing zeros removed. A subnormal double holds fewer than six digits' worth of
+    // bits, so its six-digit text can carry digits that do not count ("4.94066e-324" for
+    // "5e-324"); being below 1e-4 it takes the exponent form at any precision anyway.
+    if (digits < 6 && std::fpclassify(value) != FP_SUBNORMAL)
+        end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6).ptr;
     return std::string(buffer, end);
 }
 
@@ -47,10 +55,25 @@ bool StartsWithLetter(std::string_view text)
     return !text.empty() && ascii_text::IsLetter(text.front());
 }
 
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix)
+bool EqualsIgnoringCase(std::string_view text, std::string_view word)
 {
-    return text.size() >= prefix.size() &&
-           ascii_text::EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
+    return text.size() == word.size() && ascii_text::EqualsIgnoringCase(text, word);
+}
+
+// "inf", "infinity", "nan" or "nan(" letters, digits and '_' ")", in any case: the whole of a
+// text that the C library reads as infinity or nan. A word that merely starts like one
+// ("inflate", "nano") is not a spelling of either.
+bool SpellsNanOrInfinity(std::string_view word)
+{
+    if (EqualsIgnoringCase(word, "inf") || EqualsIgnoringCase(word, "infinity") ||
+        EqualsIgnoringCase(word, "nan"))
+        return true;
+    if (word.size() < 5 || !EqualsIgnoringCase(word.substr(0, 4), "nan(") || word.back() != ')')
+        return false;
+    const std::string_view payload = word.substr(4, word.size() - 5);
+    return std::ranges::all_of(payload, [](char c) {
+        return ascii_text::IsLetter(c) || ascii_text::IsDigit(c) || c == '_';
+    });
 }
 
 }  // namespace
@@ -77,8 +100,7 @@ NumberReading ReadNumber(std::string_view typed)
     if (rest.size() >= 2 && rest[0] == '0' && (rest[1] == 'x' || rest[1] == 'X'))
         return {0.0, NumberError::Hexadecimal};
     if (StartsWithLetter(rest)) {
-        if (StartsWithIgnoringCase(rest, "nan") || StartsWithIgnoringCase(rest, "inf"))
-            return {0.0, NumberError::NotFinite};
+        if (SpellsNanOrInfinity(rest)) return {0.0, NumberError::NotFinite};
         return {0.0, NumberError::NoDigits};
     }
     // from_chars takes its own minus sign; the sign has been read already, so a second one
