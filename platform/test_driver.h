@@ -102,6 +102,9 @@ std::string SelectedText(const CWnd& dialog, int id);
 int FocusedControl(const CWnd& dialog);
 // The texts of the dialog's static texts (not pictures), in template order.
 std::vector<std::string> StaticTexts(const CWnd& dialog);
+// Those of them that do not show whole in their control: wider than it on one line, or wrapped
+// into more lines than its height holds.
+std::vector<std::string> ClippedStaticTexts(const CWnd& dialog);
 
 // The rows of list view id as its view shows them, top first, every column's text; its column
 // headings, and their widths in pixels.

@@ -175,6 +175,23 @@ std::vector<std::string> StaticTexts(const CWnd& dialog)
     return texts;
 }
 
+std::vector<std::string> ClippedStaticTexts(const CWnd& dialog)
+{
+    std::vector<std::string> clipped;
+    const DialogWindow* window = DialogWindowOf(dialog);
+    if (window == nullptr) return clipped;
+    for (const std::unique_ptr<HWND__>& control : window->controls) {
+        const auto* label = qobject_cast<const QLabel*>(control->widget);
+        if (label == nullptr || !label->pixmap().isNull()) continue;
+        const QRect room = label->contentsRect();
+        const bool fits = label->wordWrap()
+                              ? label->heightForWidth(label->width()) <= label->height()
+                              : label->fontMetrics().horizontalAdvance(label->text()) <= room.width();
+        if (!fits) clipped.push_back(label->text().toStdString());
+    }
+    return clipped;
+}
+
 std::vector<std::vector<std::string>> ShownListRows(const CWnd& dialog, int id)
 {
     LetEventsRun();

@@ -77,7 +77,7 @@ TEST_F(DialogTemplateTest, PutsEveryControlWhereTheTemplateSays)
         const auto* label = window->findChild<QLabel*>(QStringLiteral("static_13"));
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(), QStringLiteral("Precisión (recomendado 0.005):"));
-        EXPECT_EQ(label->geometry(), Pixels({26, 81, 103, 9}, units));
+        EXPECT_EQ(label->geometry(), Pixels({13, 81, 116, 9}, units));
 
         auto* compute = qobject_cast<QPushButton*>(ControlOf(shown, IDC_COMPUTE));
         EXPECT_TRUE(compute->isDefault());

@@ -30,6 +30,20 @@ TEST_F(ExtremaDlgTest, StartsWithTheDefaultsTheFocusInV1AndAnEmptyList)
     });
 }
 
+TEST_F(ExtremaDlgTest, EveryTextOfBothDialogsShowsWhole)
+{
+    CExtremaDlg dlg;
+    RunDriven(dlg, [](CDialog& shown) {
+        EXPECT_EQ(ClippedStaticTexts(shown), std::vector<std::string>{});
+        WhenNextDialogShown([](CDialog& about) {
+            EXPECT_EQ(ClippedStaticTexts(about), std::vector<std::string>{});
+            about.EndDialog(IDOK);
+        });
+        EXPECT_TRUE(ChooseSystemMenuEntry(shown, IDM_ABOUTBOX));
+        shown.EndDialog(IDCANCEL);
+    });
+}
+
 TEST_F(ExtremaDlgTest, UsesTheProgramIconWhileDraggedAndKnowsWhenItIsMinimised)
 {
     CExtremaDlg dlg;
