@@ -94,7 +94,7 @@ TEST_F(MessageMapTest, F1GoesThroughTheApplicationsMapToItsHelp)
     ASSERT_TRUE(help.LoadString(ID_HELP));
     EXPECT_EQ(boxes.Calls()[0].text, help.GetString());
     EXPECT_EQ(boxes.Calls()[0].caption, "Zelmara");
-    EXPECT_EQ(boxes.Calls()[0].type, MB_ICONINFORMATION);
+    EXPECT_EQ(boxes.Calls()[0].type, static_cast<UINT>(MB_ICONINFORMATION));
     EXPECT_EQ(dlg.computeClicks, 0);
 }
 
