@@ -87,8 +87,11 @@ void Minimize(const CWnd& window);
 bool ChooseSystemMenuEntry(const CWnd& dialog, UINT id);
 // Lets the toolkit handle what is pending (posted messages, batched list updates).
 void LetEventsRun();
-// Paints the whole window now, as it would appear on the screen.
+// Paints now what the window has still to paint, as the window system does when idle.
 void PaintNow(const CWnd& window);
+// Writes a picture of the window as it is on the screen now into fileBase plus the toolkit's
+// picture format (".png" with Qt, ".bmp" on Windows); returns the file's name, "" on failure.
+std::string SavePicture(const CWnd& window, const std::string& fileBase);
 
 // ---- Reading what the user sees
 

@@ -125,6 +125,13 @@ void PaintNow(const CWnd& window)
     platform_testing::GrabWindow(window);
 }
 
+std::string SavePicture(const CWnd& window, const std::string& fileBase)
+{
+    const std::string fileName = fileBase + ".png";
+    const QImage picture = platform_testing::GrabWindow(window);
+    return !picture.isNull() && picture.save(QString::fromStdString(fileName)) ? fileName : std::string();
+}
+
 std::string Title(const CWnd& window)
 {
     const QWidget* widget = platform_testing::WidgetOf(window);

@@ -98,6 +98,19 @@ TEST_F(MessageMapTest, F1GoesThroughTheApplicationsMapToItsHelp)
     EXPECT_EQ(dlg.computeClicks, 0);
 }
 
+TEST_F(MessageMapTest, PaintingGoesThroughTheMapWithADeviceOnlyWhilePainting)
+{
+    CPaintingDlg dlg;
+    RunDriven(dlg, [&](CDialog& shown) {
+        PaintNow(shown);
+        EXPECT_GT(dlg.paints, 0);
+        EXPECT_EQ(dlg.paintsWithDevice, dlg.paints);
+        const CPaintDC outside(&shown);   // not handling WM_PAINT: nothing to paint on
+        EXPECT_EQ(outside.GetSafeHdc(), nullptr);
+        shown.EndDialog(IDCANCEL);
+    });
+}
+
 // Gives the program's icon as the cursor of a dragged minimised window.
 class CIconDlg : public CTestDlg {
 public:

@@ -44,6 +44,25 @@ TEST_F(ExtremaDlgTest, EveryTextOfBothDialogsShowsWhole)
     });
 }
 
+// Pictures to look at, written into the build folder: the computed threefold barrier and the
+// About box over it.
+TEST_F(ExtremaDlgTest, PicturesOfTheComputedWindowAndTheAboutBox)
+{
+    CExtremaDlg dlg;
+    RunDriven(dlg, [](CDialog& shown) {
+        Type(shown, IDC_V3, "3");
+        ClickCompute(shown);
+        ASSERT_EQ(ResultRows(shown).size(), 4u);
+        EXPECT_NE(SavePicture(shown, "main_dialog_v3"), "");
+        WhenNextDialogShown([](CDialog& about) {
+            EXPECT_NE(SavePicture(about, "about_box"), "");
+            about.EndDialog(IDOK);
+        });
+        EXPECT_TRUE(ChooseSystemMenuEntry(shown, IDM_ABOUTBOX));
+        shown.EndDialog(IDCANCEL);
+    });
+}
+
 TEST_F(ExtremaDlgTest, UsesTheProgramIconWhileDraggedAndKnowsWhenItIsMinimised)
 {
     CExtremaDlg dlg;
