@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev
+  python3-mpmath libxml2-utils
   fonts-dejavu-core locales
 )
 
