@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: a Release build with
-# warnings as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build.
+# warnings as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build. Both replay the
+# saved fuzz inputs; then each fuzz target runs for 30 seconds under libFuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,3 +18,5 @@ ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
 LSAN_OPTIONS="suppressions=$PWD/tools/lsan-suppressions.txt:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   ctest --test-dir build/sanitize --output-on-failure -j2
+
+bash tools/fuzz.sh 30
