@@ -40,7 +40,7 @@ struct Axis {
 // too narrow to tick (a constant potential) is widened to one unit either side.
 Axis NiceAxis(double low, double high)
 {
-    if (!(high - low >= 1e-290)) {
+    if (!(high - low >= 1e-300)) {
         const double centre = low + 0.5 * (high - low);
         low = centre - 1.0;
         high = centre + 1.0;

@@ -27,29 +27,18 @@ def trim(p):
     return p
 
 
-def remainder(a, b):
-    a = list(a)
-    while len(a) >= len(b):
-        f = a[-1] / b[-1]
-        for i in range(len(b)):
-            a[len(a) - len(b) + i] -= f * b[i]
-        a = trim(a[:-1])
-    return a
-
-
-def quotient(a, b):
-    q = [Fraction(0)] * (len(a) - len(b) + 1)
-    a = list(a)
+def divide(a, b):   # quotient and remainder of polynomials, lowest coefficient first
+    q, a = [Fraction(0)] * max(len(a) - len(b) + 1, 0), list(a)
     for i in range(len(q) - 1, -1, -1):
         q[i] = a[i + len(b) - 1] / b[-1]
         for j in range(len(b)):
             a[i + j] -= q[i] * b[j]
-    return q
+    return q, trim(a)
 
 
 def gcd(a, b):
     while b:
-        a, b = b, remainder(a, b)
+        a, b = b, divide(a, b)[1]
     return a
 
 
@@ -81,7 +70,7 @@ def reference(values, temperature):
     V = [mpf(v) for v in values]
     P = trim([sum(n * Fraction(values[n - 1]) * (U[n - 1][k] if k < len(U[n - 1]) else 0)
                   for n in range(1, 7)) for k in range(6)])
-    square_free = quotient(P, gcd(P, trim([k * c for k, c in enumerate(P)][1:])) or [Fraction(1)])
+    square_free = divide(P, gcd(P, trim([k * c for k, c in enumerate(P)][1:])) or [Fraction(1)])[0]
     roots = polyroots([mpf(c.numerator) / c.denominator for c in reversed(square_free)], maxsteps=400, extraprec=200) \
         if len(square_free) > 1 else []
     thetas = [acos(mp.re(r)) * 180 / pi for r in roots
