@@ -45,7 +45,7 @@ int main()
             }, keep);
             std::printf(" %8.1f", seconds / kCalls * 1e6);
         }
-        std::printf("   (%zu minima)\n", AnalyzeConformations(set.V).analysis.conformers.size());
+        std::printf("   (minima: %zu)\n", AnalyzeConformations(set.V).analysis.conformers.size());
     }
 
     const CoefficientSet& V = sets[2].V;
