@@ -172,30 +172,6 @@ TEST(ConformationalAnalysis, ScanRowsLieNextToWellCurvedExtrema)
     }
 }
 
-// Populations against a plain trapezoid sum of exp(-(V - Vmin) / RT) over each basin.
-TEST(ConformationalAnalysis, PopulationsMatchADirectSumOverEachBasin)
-{
-    const CoefficientSet V{0, 1.3, -0.157, 2.5, 0.75, -1.1, 0.4};
-    for (const double temperature : {298.15, 10000.0}) {
-        const ConformationalAnalysis a = Analyze(V, temperature);
-        const double RT = kGasConstant * temperature, step = 0.001;
-        std::vector<double> sums;
-        double total = 0.0;
-        for (const Conformer& c : a.conformers) {
-            const double length = c.basinTo - c.basinFrom + (c.basinTo > c.basinFrom ? 0.0 : 360.0);
-            const int steps = static_cast<int>(std::ceil(length / step));
-            double sum = 0.0;
-            for (int i = 0; i <= steps; ++i)
-                sum += (i == 0 || i == steps ? 0.5 : 1.0) *
-                       std::exp(-(Potential(V, c.basinFrom + length * i / steps) - c.potential + c.relativePotential) / RT);
-            sums.push_back(sum * length / steps);
-            total += sums.back();
-        }
-        for (std::size_t k = 0; k < sums.size(); ++k)
-            EXPECT_NEAR(a.conformers[k].population, sums[k] / total, 1e-9) << temperature << " " << k;
-    }
-}
-
 TEST(ConformationalAnalysis, ScalingMovesNoAngleAndExtremeSizesStayFinite)
 {
     const CoefficientSet V{0, 1.3, -0.157, 2.5, 0.75, -1.1, 0.4};
