@@ -1,3 +1,5 @@
+#include "scan_program.h"
+
 #include "command_line.h"
 #include "scan_table.h"
 #include "usage_text.h"
@@ -5,7 +7,6 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -25,10 +26,8 @@ void WriteError(const std::string& message)
 
 }  // namespace
 
-int main(int argc, char** argv)
+int RunScanProgram(std::span<const std::string_view> arguments)
 {
-    // argc is 0 when the program is started with no argument vector at all.
-    const std::vector<std::string_view> arguments(argc > 0 ? argv + 1 : argv, argv + argc);
     const CommandLine command = ParseCommandLine(arguments);
 
     switch (command.action) {
