@@ -8,6 +8,14 @@ packages=(
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev
   fonts-dejavu-core locales
+  # The Windows builds: MinGW-w64 cross compilers (posix threads), GoogleTest's sources to
+  # compile with them, and Wine for both architectures (the 32-bit loader is an i386 package)
+  # with a virtual X display for windows.
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+  binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+  googletest
+  wine wine64 wine32:i386
+  xvfb xauth
 )
 
 missing=()
@@ -16,6 +24,9 @@ for package in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
+  if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
   apt-get update
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi

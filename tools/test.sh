@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: a Release build with
-# warnings as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build.
+# warnings as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build. Then the
+# Windows builds (32- and 64-bit, warnings as errors) run their tests under Wine, and each
+# zelmara-scan.exe is compared with the Linux zelmara-scan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,3 +19,9 @@ ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
 LSAN_OPTIONS="suppressions=$PWD/tools/lsan-suppressions.txt:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   ctest --test-dir build/sanitize --output-on-failure -j2
+
+bash tools/build-windows.sh build/windows -DZELMARA_WERROR=ON \
+     -DZELMARA_REFERENCE_SCAN="$PWD/build/release/cli/zelmara-scan"
+for arch in win32 win64; do
+  ctest --test-dir "build/windows/build-$arch" --output-on-failure --no-tests=error -j2
+done
