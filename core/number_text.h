@@ -18,7 +18,7 @@ char* WriteG(char* first, char* last, double value);
 std::string FormatG(double value);
 
 // The "%g"-style text with the fewest significant digits (at most 17) that reads back to the
-// same double: 0 -> "0", 0.005 -> "0.005", 180 -> "180", 1e14 -> "1e+14".
+// same double: 0 -> "0", 0.005 -> "0.005", 180 -> "180", 1e14 -> "1e+14", 5e-324 -> "5e-324".
 std::string FormatRoundTrip(double value);
 
 // Why a text is not a number.
@@ -28,7 +28,7 @@ enum class NumberError {
     NoDigits,       // does not start with a number
     TrailingText,   // a number followed by something else
     OutOfRange,     // overflows to infinity, or underflows below the smallest double
-    NotFinite,      // a spelling of nan or infinity
+    NotFinite,      // the whole text spells nan or infinity: "nan", "-inf", "Infinity", "nan(1)"
     Hexadecimal,    // 0x...
 };
 

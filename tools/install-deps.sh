@@ -7,7 +7,9 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev
+  clang-14 libclang-rt-14-dev libfuzzer-14-dev
   fonts-dejavu-core locales
+  desktop-file-utils appstream man-db dpkg-dev lintian file
   # The Windows builds: MinGW-w64 cross compilers (posix threads), GoogleTest's sources to
   # compile with them, and Wine for both architectures (the 32-bit loader is an i386 package)
   # with a virtual X display for windows.

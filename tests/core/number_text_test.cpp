@@ -52,6 +52,24 @@ TEST(NumberText, GFormMatchesPrintfInTheCLocale)
     for (const double value : RandomDoubles(200000)) ASSERT_EQ(FormatG(value), PrintfG(value));
 }
 
+// Numbers written without an exponent take a quicker path than the others: check it at every
+// decimal exponent, at the edges of each decade, and at six-digit ties (exact only above 1e5).
+TEST(NumberText, GFormWithoutExponentMatchesPrintfAtEdgesAndTies)
+{
+    std::vector<double> values = {100000.5, 100001.5, 123456.5, 999999.5, 999999.4999999999, 0.5, 0.25};
+    for (double decade = 1e-6; decade < 1e7; decade *= 10)
+        for (const double edge : {decade, 9.999995 * decade, 9.999985 * decade, 1.000005 * decade})
+            for (const double toward : {0.0, 1e300})
+                values.push_back(std::nextafter(edge, toward));
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> exponent(-5.0, 6.5);
+    for (int i = 0; i < 200000; ++i) values.push_back(std::pow(10.0, exponent(random)));
+    for (const double value : values) {
+        ASSERT_EQ(FormatG(value), PrintfG(value)) << std::hexfloat << value;
+        ASSERT_EQ(FormatG(-value), PrintfG(-value)) << std::hexfloat << value;
+    }
+}
+
 TEST(NumberText, RoundTripFormIsTheShortestGFormThatReadsBack)
 {
     EXPECT_EQ(FormatRoundTrip(0.0), "0");
@@ -61,6 +79,9 @@ TEST(NumberText, RoundTripFormIsTheShortestGFormThatReadsBack)
     EXPECT_EQ(FormatRoundTrip(200.0), "200");
     EXPECT_EQ(FormatRoundTrip(1e14), "1e+14");
     EXPECT_EQ(FormatRoundTrip(0.1 + 0.2), "0.30000000000000004");
+    // Subnormal doubles have few digits' worth of bits: six digits would be too many.
+    EXPECT_EQ(FormatRoundTrip(5e-324), "5e-324");
+    EXPECT_EQ(FormatRoundTrip(-1.5e-323), "-1.5e-323");
     for (const double value : RandomDoubles(100000)) {
         const std::string text = FormatRoundTrip(value);
         ASSERT_EQ(Bits(std::strtod(text.c_str(), nullptr)), Bits(value)) << text;
@@ -125,8 +146,36 @@ TEST(ReadNumber, RefusesWhatIsNotAFiniteDecimalNumber)
         {".", NoDigits},       {"1.2.3", TrailingText}, {"1,2,3", TrailingText}, {"0.5,1", TrailingText},
         {"1e", TrailingText},  {"1 000", TrailingText}, {"1e400", OutOfRange},   {"1e-400", OutOfRange},
         {"nan", NotFinite},    {"-inf", NotFinite},     {"Infinity", NotFinite}, {"0x10", Hexadecimal},
+        {"NaN(x_1)", NotFinite},
+        // Words that merely start like a spelling of nan or infinity are not numbers at all.
+        {"inflate", NoDigits}, {"nano", NoDigits}, {"information", NoDigits}, {"-infinite", NoDigits},
+        {"nan(", NoDigits},    {"nan(1,2)", NoDigits},
     };
     for (const auto& [text, error] : cases) EXPECT_EQ(ReadNumber(text).error, error) << '"' << text << '"';
+}
+
+// What a hostile paste into an edit field holds: each is refused with the reason a user needs
+// (or, for a long but ordinary fraction, read).
+TEST(ReadNumber, HugeAndForeignTextsGetTheRightAnswer)
+{
+    using enum NumberError;
+    const std::pair<std::string, NumberError> cases[] = {
+        {std::string(1 << 20, 'a'), NoDigits},
+        {std::string(10000, '7'), OutOfRange},
+        {"1" + std::string(1 << 20, ' ') + "2", TrailingText},
+        {"\u0663", NoDigits},            // ARABIC-INDIC DIGIT THREE
+        {"\uFF15", NoDigits},            // FULLWIDTH DIGIT FIVE
+        {"\u200F5", NoDigits},           // a right-to-left mark before the number
+        {"5\u200F", TrailingText},       // and after it
+        {"1.000,5", TrailingText},       // thousands separators
+        {"1\u00A0000", TrailingText},
+        {"1'000", TrailingText},
+    };
+    for (const auto& [text, error] : cases) EXPECT_EQ(ReadNumber(text).error, error) << text.substr(0, 20);
+
+    const NumberReading longFraction = ReadNumber("0." + std::string(10000, '3'));
+    ASSERT_TRUE(longFraction.ok());
+    EXPECT_EQ(longFraction.value, 1.0 / 3.0);
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of tests/fuzz with clang into build/fuzz and runs each for a
+# fixed time, starting from its committed corpus (tests/fuzz/corpus/<target>). Inputs that reach
+# new code are kept in build/fuzz/corpus/<target>; a finding (a crash, a broken property, a
+# leak, an input slower than 10 s or one using more than 2 GB) is saved in build/fuzz/findings/
+# and makes the script fail once every target has run.
+# Usage: tools/fuzz.sh [SECONDS [TARGET ...]]   (default: 30 seconds for each target)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${1:-30}
+shift $(($# > 0 ? 1 : 0))
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  for corpus in tests/fuzz/corpus/*/; do targets+=("$(basename "$corpus")"); done
+fi
+
+cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+      -DZELMARA_FUZZ=ON -DZELMARA_BUILD_BENCH=OFF >/dev/null
+cmake --build build/fuzz -j2 --target zelmara_fuzzers
+
+failed=()
+mkdir -p build/fuzz/findings
+for target in "${targets[@]}"; do
+  mkdir -p "build/fuzz/corpus/$target"
+  options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
+           -artifact_prefix="build/fuzz/findings/$target-")
+  [ -f "tests/fuzz/$target.dict" ] && options+=(-dict="tests/fuzz/$target.dict")
+  log="build/fuzz/$target.log"
+  echo "fuzzing $target for $seconds s (log: $log)"
+  if "build/fuzz/tests/fuzz/${target}_fuzzer" "${options[@]}" \
+       "build/fuzz/corpus/$target" "tests/fuzz/corpus/$target" >"$log" 2>&1; then
+    grep -E '^#[0-9]+[[:space:]]+DONE' "$log" || true
+  else
+    tail -n 40 "$log"
+    failed+=("$target")
+  fi
+done
+
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "fuzzing found faults in: ${failed[*]} (inputs in build/fuzz/findings/)" >&2
+  exit 1
+fi
