@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Runs every case of CASES (one argument list a line, quoted as for xargs; # starts a comment)
 # through the Linux zelmara-scan and through a Windows zelmara-scan.exe command, and compares
-# what they print. Exit status, stderr and every line but a table row must be byte-identical; in
-# a row the angle and the potential too, while the two derivatives, rounding residues whose last
-# digits come from each system's C library, must agree within the acceptance threshold
-# (precision / 10).
+# what they print. Exit status, stderr and every line but a row (of the table or of the JSON
+# form) must be byte-identical; in a row the angle and the potential too, while the two
+# derivatives, rounding residues whose last digits come from each system's C library, must agree
+# within the acceptance threshold (precision / 10).
 # usage: compare_scan.sh CASES LINUX_SCAN WINDOWS_COMMAND...
 set -euo pipefail
 
@@ -38,13 +38,21 @@ while IFS= read -r line; do
     problems+=("stderr differs: $(head -c 300 "$work/linux.err") | $(head -c 300 "$work/windows.err")")
   if rows=$(awk -v precision="$precision" -v linuxFile="$work/linux.out" -v windowsFile="$work/windows.out" '
       function Magnitude(x) { return x < 0 ? -x : x }
+      # The fields of a table row, or of a JSON row {"angle": a, "derivative": d, "potential": p}.
+      function Fields(line, field) {
+        if (sub(/^\{"angle": /, "", line)) {
+          sub(/\},?$/, "", line)
+          gsub(/, "(derivative|potential)": /, "\t", line)
+        }
+        return split(line, field, /[\t,]/)
+      }
       BEGIN {
         gsub(",", ".", precision); threshold = precision / 10
         while ((getline l < linuxFile) > 0) {
           n++
           if ((getline w < windowsFile) <= 0) { print "line " n " only on Linux: " l; exit 1 }
           if (l == w) continue
-          fields = split(l, a, /[\t,]/); split(w, b, /[\t,]/)
+          fields = Fields(l, a); Fields(w, b)
           if (n == 1 || fields != 3 || a[1] != b[1] || a[3] != b[3] ||
               !(Magnitude(a[2] - b[2]) < threshold)) {
             print "line " n ": Linux \"" l "\", Windows \"" w "\""; exit 1
