@@ -30,23 +30,34 @@ export WINEDEBUG=-all
 # No Mono or Gecko: nothing here needs .NET or HTML, and their installers would ask.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-# Made once, under a lock; the stamp is written only after wineboot has finished.
+# One run at a time sets up: the prefix, made once (the stamp is written only after wineboot has
+# finished), and a running server. A server started by the program's own Wine, and the system
+# processes its first program starts, would hold that program's stdout and stderr open until the
+# server ends, seconds after the last Wine process; whoever waits for the end of that output
+# (CTest does) would wait as long. So both are started here, apart from the program's output.
+# Where a server already runs for the prefix, the start ends with status 2 and nothing is to do.
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 9>"$WINEPREFIX.lock"
+flock 9
 if [ ! -e "$WINEPREFIX/.zelmara-ready" ]; then
-  mkdir -p "$(dirname "$WINEPREFIX")"
-  exec 9>"$WINEPREFIX.lock"
-  flock 9
-  if [ ! -e "$WINEPREFIX/.zelmara-ready" ]; then
-    rm -rf "$WINEPREFIX"
-    if ! env -u DISPLAY -u WAYLAND_DISPLAY "$loader" wineboot --init >"$WINEPREFIX.log" 2>&1 ||
-       ! /usr/lib/wine/wineserver --wait; then
-      echo "$0: could not make the Wine prefix $WINEPREFIX:" >&2
-      cat "$WINEPREFIX.log" >&2
-      exit 1
-    fi
-    touch "$WINEPREFIX/.zelmara-ready"
+  rm -rf "$WINEPREFIX"
+  if ! env -u DISPLAY -u WAYLAND_DISPLAY "$loader" wineboot --init >"$WINEPREFIX.log" 2>&1 ||
+     ! /usr/lib/wine/wineserver --wait; then
+    echo "$0: could not make the Wine prefix $WINEPREFIX:" >&2
+    cat "$WINEPREFIX.log" >&2
+    exit 1
   fi
-  flock -u 9
-  exec 9>&-
+  touch "$WINEPREFIX/.zelmara-ready"
 fi
+server=0
+/usr/lib/wine/wineserver --persistent=3 </dev/null >/dev/null 2>&1 || server=$?
+if [ "$server" -eq 0 ]; then
+  "$loader" cmd.exe /c exit </dev/null >/dev/null 2>&1
+elif [ "$server" -ne 2 ]; then
+  echo "$0: wineserver could not start for $WINEPREFIX (status $server)" >&2
+  exit 1
+fi
+flock -u 9
+exec 9>&-
 
 exec "$loader" "$@"
