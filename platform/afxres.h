@@ -13,6 +13,8 @@
 #define IDC_STATIC (-1)
 #endif
 
+#ifndef ID_HELP
 #define ID_HELP 0xE146
+#endif
 
 #endif
