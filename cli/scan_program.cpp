@@ -1,3 +1,5 @@
+#include "scan_program.h"
+
 #include "command_line.h"
 #include "grid_json.h"
 #include "ordered_pieces.h"
@@ -8,7 +10,6 @@
 #include <new>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -29,10 +30,8 @@ void WriteError(std::string_view message)
     std::fputc('\n', stderr);
 }
 
-int Run(int argc, char** argv)
+int Run(std::span<const std::string_view> arguments)
 {
-    // argc is 0 when the program is started with no argument vector at all.
-    const std::vector<std::string_view> arguments(argc > 0 ? argv + 1 : argv, argv + argc);
     const CommandLine command = ParseCommandLine(arguments);
 
     switch (command.action) {
@@ -65,10 +64,10 @@ int Run(int argc, char** argv)
 
 }  // namespace
 
-int main(int argc, char** argv)
+int RunScanProgram(std::span<const std::string_view> arguments)
 {
     try {
-        return Run(argc, argv);
+        return Run(arguments);
     } catch (const std::bad_alloc&) {
         std::fflush(stdout);
         WriteError("no hay memoria suficiente");
