@@ -14,9 +14,8 @@ cd "$(dirname "$0")/.."
 out=${1:-build/windows}
 [ $# -gt 0 ] && shift
 
-# The programs a user copies, as built under each build folder. The window's app/zelmara.exe
-# joins them once the framework layer has its Win32 backend.
-programs=(cli/zelmara-scan.exe)
+# The programs a user copies, as built under each build folder: the window and the command line.
+programs=(app/zelmara.exe cli/zelmara-scan.exe)
 
 launcher=()
 if command -v ccache >/dev/null; then

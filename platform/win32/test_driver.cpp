@@ -210,8 +210,8 @@ std::string SavePicture(const CWnd& window, const std::string& fileBase)
     GdiFlush();
     const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~DWORD{3};
     const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
-    BITMAPFILEHEADER header{0x4D42, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + imageBytes, 0, 0,
-                            sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    constexpr auto kHeadersBytes = static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER));
+    const BITMAPFILEHEADER header{0x4D42, kHeadersBytes + imageBytes, 0, 0, kHeadersBytes};
     const std::string fileName = fileBase + ".bmp";
     bool written = false;
     if (copied && bits != nullptr) {
@@ -391,7 +391,10 @@ std::vector<std::string> TopLevelWindows()
     for (const HWND window : ThreadWindows()) {
         // The thread's hidden helper windows (input method and the like) are not the program's.
         if (!IsClass(window, L"#32770") && !IsWindowVisible(window)) continue;
-        windows.push_back("\"" + backend::Text(window) + "\"");
+        std::string described = "window \"";
+        described += backend::Text(window);
+        described += '"';
+        windows.push_back(std::move(described));
     }
     return windows;
 }
