@@ -20,6 +20,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <limits>
 
 using ascii_text::EqualsIgnoringCase;
 using namespace window_styles;
@@ -72,7 +73,7 @@ std::unique_ptr<HWND__> Builder::MakeControl(const resource::ControlTemplate& co
             Fail("la lista " + std::to_string(control.id) + " no está en modo de informe");
             return nullptr;
         }
-        made = std::make_unique<ListWindow>(&dialog, (control.style & WS_BORDER) != 0, tabStop);
+        made = std::make_unique<ListWindow>(window, (control.style & WS_BORDER) != 0, tabStop);
     } else if (EqualsIgnoringCase(kind, "Static")) {
         made->widget = MakeStatic(control, rect);
     } else if (EqualsIgnoringCase(kind, "Edit")) {
@@ -142,6 +143,7 @@ QWidget* Builder::MakeStatic(const resource::ControlTemplate& control,
 QWidget* Builder::MakeEdit(const resource::ControlTemplate& control)
 {
     auto* edit = new QLineEdit(&dialog);
+    edit->setMaxLength(std::numeric_limits<int>::max());   // whatever is typed or pasted stays
     edit->setFrame((control.style & WS_BORDER) != 0);
     const Qt::Alignment horizontal = (control.style & ES_RIGHT) != 0    ? Qt::AlignRight
                                      : (control.style & ES_CENTER) != 0 ? Qt::AlignHCenter
