@@ -120,6 +120,12 @@ void EndModalDialog(HWND dialog, int result);
 // The control with ID id of dialog, or nullptr.
 HWND FindControl(HWND dialog, int id);
 
+// The most characters (UTF-16 code units) an edit holds: what is typed or pasted beyond is cut
+// (Win32: EM_SETLIMITTEXT with this when the edit is made; Qt: its default maxLength). A
+// toolkit lays out and paints a field's whole text on every repaint, so that a megabyte in one
+// field would make the window stall for a large part of every second.
+inline constexpr int kEditMaxCharacters = 32767;
+
 // ---- Messages and window state
 
 // Sends message to window through its window procedure: its attached object's message map
@@ -132,9 +138,7 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // (list_rows.h), and WM_CONTEXTMENU is sent on to its dialog.
 LRESULT DefaultProcessing(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The window's text (UTF-8): an edit's contents, a static's or button's caption, a title. An
-// edit holds text of any length: nothing typed or pasted into it is cut (Win32:
-// EM_SETLIMITTEXT 0 when it is made).
+// The window's text (UTF-8): an edit's contents, a static's or button's caption, a title.
 std::string Text(HWND window);
 void SetText(HWND window, std::string_view text);
 

@@ -1,6 +1,7 @@
 #include "dialog_builder.h"
 
 #include "ascii_text.h"
+#include "backend.h"
 #include "dialog_units.h"
 #include "dialog_widget.h"
 #include "dialog_window.h"
@@ -20,7 +21,6 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <limits>
 
 using ascii_text::EqualsIgnoringCase;
 using namespace window_styles;
@@ -143,7 +143,7 @@ QWidget* Builder::MakeStatic(const resource::ControlTemplate& control,
 QWidget* Builder::MakeEdit(const resource::ControlTemplate& control)
 {
     auto* edit = new QLineEdit(&dialog);
-    edit->setMaxLength(std::numeric_limits<int>::max());   // whatever is typed or pasted stays
+    edit->setMaxLength(backend::kEditMaxCharacters);
     edit->setFrame((control.style & WS_BORDER) != 0);
     const Qt::Alignment horizontal = (control.style & ES_RIGHT) != 0    ? Qt::AlignRight
                                      : (control.style & ES_CENTER) != 0 ? Qt::AlignHCenter
