@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -19,7 +20,10 @@ class AtomicFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_folder = fs::temp_directory_path() / "zelmara-atomic-file-test";
+        // Its own folder: the tests of a program may run at once, in several processes.
+        m_folder = fs::temp_directory_path() /
+                   ("zelmara-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                    "-" + std::to_string(std::random_device()()));
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
         m_file = m_folder / fs::path(u8"tabla ñ.tsv");

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <sstream>
 
 namespace {
@@ -37,7 +38,7 @@ void WhenFileDialogShown(std::function<void(QFileDialog&)> act, int triesLeft = 
 
 TEST_F(QtResultsOutTest, TheSaveDialogSpeaksSpanishAndAddsTheChosenTypesExtension)
 {
-    const fs::path folder = fs::temp_directory_path() / "zelmara-qt-save-dialog";
+    const fs::path folder = fs::temp_directory_path() / ("zelmara-qt-save-dialog-" + std::to_string(std::random_device()()));
     fs::remove_all(folder);
     fs::create_directories(folder);
     QStringList filters;

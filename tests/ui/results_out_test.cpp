@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #ifdef __linux__
@@ -58,7 +59,8 @@ class Folder {
 public:
     Folder()
         : m_path(fs::temp_directory_path() /
-                 (std::string("zelmara-") + ::testing::UnitTest::GetInstance()->current_test_info()->name()))
+                 (std::string("zelmara-") + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                  "-" + std::to_string(std::random_device()())))
     {
         fs::remove_all(m_path);
         fs::create_directories(m_path);
