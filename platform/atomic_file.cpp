@@ -9,7 +9,10 @@
 #include <new>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <share.h>
+#include <sys/stat.h>
 #else
 #include <unistd.h>
 #endif
@@ -60,11 +63,18 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// Creates a file that did not exist ("x": never an existing one), for writing.
+// Creates a file that did not exist (never an existing one), for writing.
 File CreateNew(const fs::path& path)
 {
 #ifdef _WIN32
-    return File(_wfopen(path.c_str(), L"wbx"));
+    // The older C runtimes know no "x" mode.
+    int descriptor = -1;
+    if (_wsopen_s(&descriptor, path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _SH_DENYNO,
+                  _S_IREAD | _S_IWRITE) != 0)
+        return nullptr;
+    File file(_fdopen(descriptor, "wb"));
+    if (file == nullptr) _close(descriptor);
+    return file;
 #else
     return File(std::fopen(path.c_str(), "wbx"));
 #endif

@@ -10,8 +10,10 @@
 
 namespace {
 
-// Plain text held as the program's UTF-8 string and handed out without a copy: Qt's own text
-// data would keep it as UTF-16, twice the bytes, on top of the string it was made from.
+// Plain text held as the program's UTF-8 string: Qt's own text data would keep it as UTF-16,
+// twice the bytes, on top of the string it was made from. A reader (a paste, here or in
+// another program) gets its own copy of the bytes, which it may keep after the clipboard has
+// changed and this object has gone.
 class Utf8Text final : public QMimeData {
 public:
     explicit Utf8Text(std::string text) : m_text(std::move(text)) {}
@@ -27,7 +29,7 @@ protected:
     {
         if (!hasFormat(format)) return {};
         // Qt turns the bytes into a QString itself when a reader asks for one.
-        return QByteArray::fromRawData(m_text.data(), static_cast<qsizetype>(m_text.size()));
+        return QByteArray(m_text.data(), static_cast<qsizetype>(m_text.size()));
     }
 
 private:
