@@ -1,11 +1,9 @@
 #include "afxwin.h"
 
-#include "dialog_window.h"
+#include "backend.h"
 #include "number_text.h"
 #include "report.h"
-#include "window.h"
-
-#include <QLineEdit>
+#include "window_map.h"
 
 namespace {
 
@@ -23,13 +21,12 @@ CDataExchange::CDataExchange(CWnd* dlgWnd, BOOL saveAndValidate)
 
 HWND CDataExchange::PrepareCtrl(int id)
 {
-    DialogWindow* dialog = m_pDlgWnd != nullptr && m_pDlgWnd->m_hWnd != nullptr
-                               ? m_pDlgWnd->m_hWnd->AsDialog()
-                               : nullptr;
-    HWND control = dialog != nullptr ? dialog->FindControl(id) : nullptr;
+    const HWND window = m_pDlgWnd != nullptr ? m_pDlgWnd->m_hWnd : nullptr;
+    const HWND control = window != nullptr ? backend::FindControl(window, id) : nullptr;
     if (control == nullptr) {
+        const auto* dialog = dynamic_cast<const CDialog*>(m_pDlgWnd);
         const std::string owner =
-            dialog != nullptr ? "el diálogo " + std::to_string(dialog->templateId) : "la ventana";
+            dialog != nullptr ? "el diálogo " + std::to_string(dialog->m_nIDTemplate) : "la ventana";
         ReportFatalError(owner + " no tiene el control " + std::to_string(id));
         throw ExchangeStopped{true};
     }
@@ -57,13 +54,9 @@ void CDataExchange::Fail()
     if (m_bSaveAndValidate && m_pRememberedMember != nullptr)
         *m_pRememberedMember = m_rememberedValue;
     if (m_bSaveAndValidate && m_idLastControl != 0) {
-        DialogWindow* dialog = m_pDlgWnd->m_hWnd->AsDialog();
-        if (HWND control = dialog->FindControl(static_cast<int>(m_idLastControl))) {
-            control->widget->setFocus(Qt::OtherFocusReason);
-            if (auto* edit = qobject_cast<QLineEdit*>(control->widget);
-                edit != nullptr && m_bEditLastControl)
-                edit->selectAll();
-        }
+        if (const HWND control =
+                backend::FindControl(m_pDlgWnd->m_hWnd, static_cast<int>(m_idLastControl)))
+            backend::FocusControl(control, m_bEditLastControl != FALSE);
     }
     throw ExchangeStopped{false};
 }
@@ -75,9 +68,7 @@ BOOL CWnd::UpdateData(BOOL save)
         DoDataExchange(&exchange);
         return TRUE;
     } catch (const ExchangeStopped& stop) {
-        if (DialogWindow* dialog = m_hWnd != nullptr ? m_hWnd->AsDialog() : nullptr;
-            dialog != nullptr && stop.missingControl)
-            dialog->broken = true;
+        if (stop.missingControl && m_hWnd != nullptr) window_map::MarkExchangeBroken(m_hWnd);
         return FALSE;
     }
 }
@@ -95,10 +86,10 @@ void DDX_Text(CDataExchange* pDX, int id, double& value)
 {
     HWND edit = pDX->PrepareEditCtrl(id);
     if (!pDX->m_bSaveAndValidate) {
-        SetWindowTextOf(*edit, FormatRoundTrip(value));
+        backend::SetText(edit, FormatRoundTrip(value));
         return;
     }
-    const NumberReading reading = ReadNumber(WindowText(*edit));
+    const NumberReading reading = ReadNumber(backend::Text(edit));
     if (!reading.ok()) {
         AfxMessageBox("Escriba un número.", MB_ICONEXCLAMATION);
         pDX->Fail();

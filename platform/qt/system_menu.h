@@ -1,6 +1,7 @@
 #pragma once
 
-// What a menu handle points to: the entries of a window's system menu.
+// What a menu handle points to in the Qt backend, which has no system menu of its own: the
+// entries of a dialog's system menu, shown as a popup by DialogWindow::PopupSystemMenu.
 
 #include "afxwin.h"
 

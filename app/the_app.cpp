@@ -2,8 +2,3 @@
 
 // The one application object; the framework's entry point finds it and calls InitInstance.
 CExtremaApp theApp;
-
-int main(int argc, char** argv)
-{
-    return AfxWinMain(argc, argv);
-}

@@ -8,9 +8,9 @@
 // A failure the program goes on from.
 void ReportError(std::string_view message);
 
-// A failure that keeps a window from appearing: the resource script, a dialog template, a
-// picture or control that a dialog needs. It is also recorded, and AfxWinMain then ends the
-// program with status 1.
+// A failure that keeps a window from appearing: the resources, a dialog template, a picture or
+// control that a dialog needs. It is also recorded, and AfxWinMain then ends the program with
+// status 1.
 void ReportFatalError(std::string_view message);
 
 // True once ReportFatalError has been called in this process.

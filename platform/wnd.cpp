@@ -1,9 +1,7 @@
 #include "afxwin.h"
 
-#include "dialog_window.h"
-#include "window.h"
-
-#include <QWidget>
+#include "backend.h"
+#include "window_map.h"
 
 namespace {
 
@@ -38,16 +36,15 @@ CWnd::~CWnd()
 
 BOOL CWnd::Attach(HWND hWnd)
 {
-    if (m_hWnd != nullptr || hWnd == nullptr || hWnd->attached != nullptr) return FALSE;
+    if (m_hWnd != nullptr || !window_map::Attach(hWnd, *this)) return FALSE;
     m_hWnd = hWnd;
-    hWnd->attached = this;
     return TRUE;
 }
 
 HWND CWnd::Detach()
 {
     HWND hWnd = m_hWnd;
-    if (hWnd != nullptr && hWnd->attached == this) hWnd->attached = nullptr;
+    if (hWnd != nullptr) window_map::Detach(hWnd, *this);
     m_hWnd = nullptr;
     return hWnd;
 }
@@ -55,7 +52,7 @@ HWND CWnd::Detach()
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (m_hWnd == nullptr) return 0;
-    return WindowProc(message, wParam, lParam);
+    return backend::Send(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -70,6 +67,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     *result = 0;
     if (message == WM_COMMAND) return OnCommand(wParam, lParam);
+    // F1: the help command, along this window's command route.
+    if (message == WM_HELP) return OnCommand(MAKEWPARAM(ID_HELP, 0), 0);
 
     const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(GetMessageMap(), message, 0, 0);
     if (entry == nullptr) return FALSE;
@@ -100,7 +99,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM)
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return m_hWnd != nullptr ? m_hWnd->DefaultProc(message, wParam, lParam) : 0;
+    return m_hWnd != nullptr ? backend::DefaultProcessing(m_hWnd, message, wParam, lParam) : 0;
 }
 
 LRESULT CWnd::Default()
@@ -126,9 +125,8 @@ HCURSOR CWnd::OnQueryDragIcon()
 
 CWnd* CWnd::GetDlgItem(int id) const
 {
-    DialogWindow* dialog = m_hWnd != nullptr ? m_hWnd->AsDialog() : nullptr;
-    HWND__* control = dialog != nullptr ? dialog->FindControl(id) : nullptr;
-    return control != nullptr ? &control->Target() : nullptr;
+    const HWND control = m_hWnd != nullptr ? backend::FindControl(m_hWnd, id) : nullptr;
+    return control != nullptr ? &window_map::ObjectFor(control) : nullptr;
 }
 
 HICON CWnd::SetIcon(HICON icon, BOOL bigIcon)
@@ -139,25 +137,19 @@ HICON CWnd::SetIcon(HICON icon, BOOL bigIcon)
 
 BOOL CWnd::IsIconic() const
 {
-    return m_hWnd != nullptr && m_hWnd->widget != nullptr && m_hWnd->widget->isMinimized();
+    return m_hWnd != nullptr && backend::IsMinimized(m_hWnd);
 }
 
 void CWnd::GetClientRect(LPRECT rect) const
 {
-    const QWidget* widget = m_hWnd != nullptr ? m_hWnd->widget : nullptr;
-    *rect = RECT{0, 0, widget != nullptr ? widget->width() : 0,
-                 widget != nullptr ? widget->height() : 0};
+    *rect = m_hWnd != nullptr ? backend::ClientRect(m_hWnd) : RECT{0, 0, 0, 0};
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL revert) const
 {
-    DialogWindow* dialog = m_hWnd != nullptr ? m_hWnd->AsDialog() : nullptr;
-    if (dialog == nullptr || !dialog->hasSystemMenu) return nullptr;
-    if (revert) {
-        dialog->systemMenuEntries.entries = HMENU__::StandardSystemMenu();
-        return nullptr;
-    }
-    return &dialog->systemMenu;
+    if (m_hWnd == nullptr) return nullptr;
+    const HMENU menu = backend::SystemMenu(m_hWnd, revert != FALSE);
+    return menu != nullptr ? &window_map::SystemMenuObject(m_hWnd, menu) : nullptr;
 }
 
 void CWnd::DoDataExchange(CDataExchange*) {}
