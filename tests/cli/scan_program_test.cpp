@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <sstream>
@@ -159,6 +160,48 @@ TEST(ScanProgram, RunningOutOfMemoryIsReportedNotACrash)
         EXPECT_TRUE(table.starts_with(run.out)) << kilobytes;
     }
     EXPECT_TRUE(sawFailure) << "no limit made the scan run out of memory";
+}
+
+TEST(ScanProgram, AnalysisPrintsItsTablesOrRefusesWithStatusTwo)
+{
+    const ProgramRun run = RunScan({"--analyze", "--v2", "1", "--temperature", "500"});
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(Column(run.out, '\t', 0), (std::vector<std::string>{"Tipo", "mínimo", "máximo", "mínimo", "máximo", "",
+                                                                   "Desde", "0", "0", "180", "180"}));
+
+    for (const ProgramRun& refused : {RunScan({"--analyze", "--v4", "-2e300"}), RunScan({"--analyze", "--temperature", "0"})}) {
+        EXPECT_EQ(refused.exitStatus, 2);
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(refused.err.find('\n'), refused.err.size() - 1) << refused.err;
+    }
+    EXPECT_EQ(RunScan({"--analyze", "--v4", "-2e300"}).err,
+              "zelmara-scan: El coeficiente V4 es demasiado grande para el análisis: su valor absoluto no puede "
+              "superar 1e+300.\n");
+}
+
+// The plot goes to its file whole, or not at all: a failure is reported with status 1 and
+// leaves no file behind, while the analysis itself is still printed.
+TEST(ScanProgram, PlotIsWrittenWholeOrNotAtAll)
+{
+    const std::string folder = ::testing::TempDir() + "zelmara-scan-plot-" + std::to_string(getpid());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::string plot = folder + "/V3 = 3.svg";
+    const ProgramRun written = RunScan({"--analyze", "--v3", "3", "--plot", plot});
+    EXPECT_EQ(written.exitStatus, 0);
+    std::ostringstream svg;
+    svg << std::ifstream(plot).rdbuf();
+    EXPECT_TRUE(svg.str().starts_with("<?xml")) << svg.str().substr(0, 100);
+    EXPECT_NE(svg.str().find("</svg>"), std::string::npos);
+
+    const ProgramRun failed = RunScan({"--analyze", "--v3", "3", "--plot", folder + "/missing/plot.svg"});
+    EXPECT_EQ(failed.exitStatus, 1);
+    EXPECT_EQ(failed.out, written.out);
+    EXPECT_EQ(failed.err, "zelmara-scan: no se pudo escribir la gráfica en \"" + folder + "/missing/plot.svg\"\n");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    EXPECT_EQ(names, std::vector<std::string>{"V3 = 3.svg"});
 }
 
 TEST(ScanProgram, HelpVersionAndFailedWrites)
