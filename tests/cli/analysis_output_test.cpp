@@ -1,18 +1,14 @@
-#include "analysis_json.h"
 #include "analysis_text.h"
-#include "json_reader.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
 #include <string>
 
 namespace {
 
-ConformationalAnalysis Analysis(const CoefficientSet& V, double temperature = kDefaultTemperature)
+ConformationalAnalysis Analysis(const CoefficientSet& V)
 {
-    const ConformationalAnalysisResult result = AnalyzeConformations(V, temperature);
+    const ConformationalAnalysisResult result = AnalyzeConformations(V);
     EXPECT_TRUE(result.ok()) << result.refusal;
     return result.analysis;
 }
@@ -61,54 +57,6 @@ TEST(AnalysisText, KnownCasesInTabsAndCommas)
     EXPECT_EQ(AnalysisTableText(Analysis({}), TableFormat::Csv),
               "Tipo,Ángulo,V(Kcal/mol),ΔV(Kcal/mol),Población (%)\n"
               "El potencial es constante: no hay puntos extremos.\n");
-}
-
-std::set<std::string> Keys(const JsonValue& object)
-{
-    std::set<std::string> keys;
-    for (const auto& [key, value] : object.members) keys.insert(key);
-    return keys;
-}
-
-// Valid JSON with exactly the keys promised, and every number the very double of the analysis.
-TEST(AnalysisJson, KnownCasesReadBackExactly)
-{
-    const std::map<StationaryKind, std::string> kindNames = {
-        {StationaryKind::Minimum, "minimum"}, {StationaryKind::Maximum, "maximum"}, {StationaryKind::Inflection, "inflection"}};
-    for (const CoefficientSet& V : {kThreefold, kTwofold, kFlatBottom, kInflections, CoefficientSet{}}) {
-        const ConformationalAnalysis analysis = Analysis(V, 77.0);
-        const std::string text = AnalysisJson(V, analysis);
-        const std::optional<JsonValue> json = ReadJson(text);
-        ASSERT_TRUE(json.has_value()) << text;
-        EXPECT_EQ(Keys(*json), (std::set<std::string>{"V", "temperature_K", "constant", "stationary_points", "minima",
-                                                      "barriers"}));
-        EXPECT_EQ((*json)["V"][2].number, V[3]);
-        EXPECT_EQ((*json)["temperature_K"].number, 77.0);
-        EXPECT_EQ((*json)["constant"].boolean, analysis.constant);
-
-        const JsonValue& points = (*json)["stationary_points"];
-        ASSERT_EQ(points.items.size(), analysis.points.size());
-        for (std::size_t i = 0; i < analysis.points.size(); ++i) {
-            EXPECT_EQ(Keys(points[i]), (std::set<std::string>{"angle", "type", "V", "d2V"}));
-            EXPECT_EQ(points[i]["angle"].number, analysis.points[i].angle);
-            EXPECT_EQ(points[i]["d2V"].number, analysis.points[i].curvature);
-            EXPECT_EQ(points[i]["type"].text, kindNames.at(analysis.points[i].kind));
-        }
-        const JsonValue& minima = (*json)["minima"];
-        ASSERT_EQ(minima.items.size(), analysis.conformers.size());
-        for (std::size_t i = 0; i < analysis.conformers.size(); ++i) {
-            EXPECT_EQ(Keys(minima[i]), (std::set<std::string>{"angle", "V", "relative_V", "population", "basin"}));
-            EXPECT_EQ(minima[i]["population"].number, analysis.conformers[i].population);
-            EXPECT_EQ(minima[i]["basin"][1].number, analysis.conformers[i].basinTo);
-        }
-        const JsonValue& barriers = (*json)["barriers"];
-        ASSERT_EQ(barriers.items.size(), analysis.barriers.size());
-        for (std::size_t i = 0; i < analysis.barriers.size(); ++i) {
-            EXPECT_EQ(Keys(barriers[i]), (std::set<std::string>{"from", "to", "over", "height"}));
-            EXPECT_EQ(barriers[i]["over"].number, analysis.barriers[i].over);
-            EXPECT_EQ(barriers[i]["height"].number, analysis.barriers[i].height);
-        }
-    }
 }
 
 }  // namespace
