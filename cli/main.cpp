@@ -1,7 +1,7 @@
 #include "analysis_json.h"
 #include "analysis_text.h"
+#include "atomic_file.h"
 #include "command_line.h"
-#include "file_replace.h"
 #include "grid_json.h"
 #include "ordered_pieces.h"
 #include "potential_plot.h"
@@ -62,7 +62,9 @@ int Analyze(const ScanRequest& request)
     if (request.plotPath.empty()) return 0;
 
     const PlotScene scene = PlotPotential(request.coefficients, analysis, kPlotWidth, kPlotHeight);
-    if (WriteFileReplacing(request.plotPath, WriteSvg(scene))) return 0;
+    const std::string svg = WriteSvg(scene);
+    const auto writeSvg = [&svg](const auto& write) { write(svg); };
+    if (WriteFileAtomically(request.plotPath, writeSvg).ok()) return 0;
     WriteError("no se pudo escribir la gráfica en " + Quoted(request.plotPath));
     return kExitFailed;
 }
