@@ -121,7 +121,7 @@ bool TokenCursor::ReadStyle(std::uint32_t start, std::uint32_t& out, std::string
 bool TokenCursor::Fail(std::string message) { return FailAt(Peek(), std::move(message)); }
 
 bool TokenCursor::FailAt(const Token& token, std::string message) {
-    if (!error_) error_ = ParseError{token.file, token.line, std::move(message)};
+    if (!error_) error_ = ParseError{files_[token.file], token.line, std::move(message)};
     return false;
 }
 

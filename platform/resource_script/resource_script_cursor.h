@@ -23,9 +23,11 @@ struct ValueRange {
 
 // A read position in a token vector that ends with an End token, holding the first error met.
 // Every reading function returns false once an error is recorded, so callers stop at once.
+// files names the files the tokens' file fields index.
 class TokenCursor {
 public:
-    explicit TokenCursor(const std::vector<Token>& tokens) : tokens_(tokens) {}
+    TokenCursor(const std::vector<Token>& tokens, const std::vector<std::string>& files)
+        : tokens_(tokens), files_(files) {}
 
     // The token ahead places after the next one (0: the next one), or the End token when that
     // place is at or past it.
@@ -74,6 +76,7 @@ private:
     bool ReadPrimary(std::int64_t& out, std::string_view what);
 
     const std::vector<Token>& tokens_;
+    const std::vector<std::string>& files_;
     std::size_t pos_ = 0;
     int nesting_ = 0;
     std::optional<ParseError> error_;

@@ -230,6 +230,31 @@ TEST(ResourceScriptLimits, DeeplyNestedExpressionsAreRefused) {
     }
 }
 
+// Each inclusion of a file counts again, so a small include tree can multiply its text: the
+// tokens and the text of one parse are bounded, and passing a bound is an error.
+TEST(ResourceScriptLimits, IncludeTreesThatMultiplyTheirTextAreRefused) {
+    std::map<std::string, std::string> tree;
+    for (int level = 0; level < 10; ++level) {
+        const std::string next = "level" + std::to_string(level + 1) + ".h";
+        tree["level" + std::to_string(level) + ".h"] =
+            "#include \"" + next + "\"\n#include \"" + next + "\"\n";
+    }
+    std::string leaf;
+    for (int line = 0; line < 600; ++line) leaf += "LANGUAGE 10, 3\n";
+    tree["level10.h"] = leaf;  // 2^10 inclusions of 2400 tokens
+    resource::ParseOutcome outcome = ParseText("#include \"level0.h\"\n", tree);
+    ASSERT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.error->file, "level10.h");
+    EXPECT_THAT(outcome.error->message, HasSubstr("too many tokens"));
+
+    const std::map<std::string, std::string> megabyte = {{"big.h", "// " + std::string(1 << 20, 'x')}};
+    std::string script;
+    for (int copy = 0; copy < 17; ++copy) script += "#include \"big.h\"\n";
+    outcome = ParseText(script, megabyte);
+    ASSERT_FALSE(outcome.ok());
+    EXPECT_THAT(outcome.error->message, HasSubstr("too much text"));
+}
+
 // Runs each test under the single-byte Turkish locale that the build makes in
 // ZELMARA_LOCALE_DIR, as Qt would set it from the environment; skipped where there is none.
 class ResourceScriptUnderTurkishLocale : public ::testing::Test {
