@@ -10,14 +10,7 @@
 #include "extrema_app.h"
 #include "extrema_dlg.h"
 #include "resource.h"
-#include "testing.h"
-
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QCoreApplication>
-#include <QImage>
-#include <QLineEdit>
-#include <QTest>
+#include "test_driver.h"
 
 #include <clocale>
 #include <cstdio>
@@ -26,39 +19,39 @@ CExtremaApp theApp;
 
 namespace {
 
+using namespace test_driver;
+
 void SetField(const CWnd& dlg, int id, const char* text)
 {
-    qobject_cast<QLineEdit*>(platform_testing::ControlOf(dlg, id))->setText(QString::fromUtf8(text));
+    Type(dlg, id, text);
 }
 
 int ShownRows(const CWnd& dlg)
 {
-    return qobject_cast<QAbstractItemView*>(platform_testing::ControlOf(dlg, IDC_RESULTS))->model()->rowCount();
+    return ShownListRowCount(dlg, IDC_RESULTS);
 }
 
 // Clicks the compute button, lets the view learn of the new rows and paints the whole window:
 // the seconds from the click to the list painted.
 double ComputeAndPaint(CWnd& dlg)
 {
-    auto* compute = qobject_cast<QAbstractButton*>(platform_testing::ControlOf(dlg, IDC_COMPUTE));
     const BenchClock::time_point start = BenchClock::now();
-    QTest::mouseClick(compute, Qt::LeftButton);
-    QCoreApplication::processEvents();
-    const QImage picture = platform_testing::GrabWindow(dlg);
-    const double seconds = SecondsSince(start);
-    return picture.isNull() ? -seconds : seconds;
+    Click(dlg, IDC_COMPUTE);
+    LetEventsRun();
+    PaintNow(dlg);
+    return SecondsSince(start);
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
+int main(int, char** argv)
 {
     const BenchClock::time_point processStart = BenchClock::now();
-    const std::unique_ptr<QApplication> application = platform_testing::StartApplication(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");   // Qt set the user's locale; these figures keep a point
+    const std::unique_ptr<backend::Toolkit> toolkit = StartApplication(argv[0]);
+    std::setlocale(LC_NUMERIC, "C");   // the toolkit set the user's locale; figures keep a point
 
     CExtremaDlg dlg;
-    platform_testing::WhenNextDialogShown([&](CDialog& shown) {
+    WhenNextDialogShown([&](CDialog& shown) {
         const double startup = SecondsSince(processStart);
 
         SetField(shown, IDC_V3, "3");

@@ -12,10 +12,7 @@
 #include "extremum_scan.h"
 #include "resource.h"
 #include "row_text.h"
-#include "testing.h"
-
-#include <QCoreApplication>
-#include <QImage>
+#include "test_driver.h"
 
 #include <clocale>
 #include <cstdio>
@@ -47,10 +44,10 @@ protected:
 
 }  // namespace
 
-int main(int argc, char** argv)
+int main(int, char** argv)
 {
-    const std::unique_ptr<QApplication> application = platform_testing::StartApplication(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");   // Qt set the user's locale; these figures keep a point
+    const std::unique_ptr<backend::Toolkit> toolkit = test_driver::StartApplication(argv[0]);
+    std::setlocale(LC_NUMERIC, "C");   // the toolkit set the user's locale; figures keep a point
     const CoefficientSet zero{};
 
     // The scan and the row texts alone: what any front end pays.
@@ -63,7 +60,7 @@ int main(int argc, char** argv)
     const double scanSeconds = SecondsSince(start);
 
     CListDlg dlg;
-    platform_testing::WhenNextDialogShown([&](CDialog& shown) {
+    test_driver::WhenNextDialogShown([&](CDialog& shown) {
         const double residentBefore = PeakResidentMegabytes();
         CListCtrl& list = dlg.m_results;
         const BenchClock::time_point fillStart = BenchClock::now();
@@ -77,8 +74,8 @@ int main(int argc, char** argv)
 
         // Back to the event loop (the view is told), then one painting of the whole window.
         const BenchClock::time_point showStart = BenchClock::now();
-        QCoreApplication::processEvents();
-        const QImage picture = platform_testing::GrabWindow(shown);
+        test_driver::LetEventsRun();
+        test_driver::PaintNow(shown);
         const double showSeconds = SecondsSince(showStart);
 
         std::printf("rows in the list:                    %d (top row %s)\n", list.GetItemCount(),
@@ -86,15 +83,14 @@ int main(int argc, char** argv)
         std::printf("scan and row texts alone:            %.3f s\n", scanSeconds);
         std::printf("scan, texts and list filled:         %.3f s\n", fillSeconds);
         std::printf("  of which the list:                 %.3f s\n", fillSeconds - scanSeconds);
-        std::printf("view told and window painted:        %.3f s (%dx%d)\n", showSeconds,
-                    picture.width(), picture.height());
+        std::printf("view told and window painted:        %.3f s\n", showSeconds);
         std::printf("list filled, told and painted:       %.3f s\n", fillSeconds + showSeconds);
         std::printf("peak resident memory, dialog shown:  %.1f MB\n", residentBefore);
         std::printf("peak resident memory, list painted:  %.1f MB\n", PeakResidentMegabytes());
 
         const BenchClock::time_point clearStart = BenchClock::now();
         list.SendMessage(LVM_DELETEALLITEMS);
-        QCoreApplication::processEvents();
+        test_driver::LetEventsRun();
         std::printf("list emptied and view told:          %.3f s\n", SecondsSince(clearStart));
         shown.EndDialog(IDOK);
     });

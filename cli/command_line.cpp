@@ -1,23 +1,11 @@
 #include "command_line.h"
 
 #include "number_text.h"
+#include "shown_text.h"
 
 #include <optional>
 
 namespace {
-
-// The user's text as it appears inside a message: quoted, control characters shown as '?', so
-// that the message stays on one line.
-std::string Quoted(std::string_view text)
-{
-    std::string quoted = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        quoted += (byte < 0x20 || byte == 0x7f) ? '?' : c;
-    }
-    quoted += '"';
-    return quoted;
-}
 
 std::string NumberFault(NumberError error, std::string_view text)
 {
@@ -55,7 +43,7 @@ bool TakesValue(std::string_view name)
 
 bool IsFlag(std::string_view name)
 {
-    return name == "--ascending" || name == "--csv" || name == "--help" || name == "--version";
+    return name == "--ascending" || name == "--csv" || name == "--json" || name == "--help" || name == "--version";
 }
 
 class Reader {
@@ -66,6 +54,7 @@ public:
     {
         while (next_ < arguments_.size() && result_.action == CommandAction::Scan)
             ReadOption(arguments_[next_++]);
+        if (result_.action == CommandAction::Scan) RefuseConflicts();
         return result_;
     }
 
@@ -78,6 +67,14 @@ private:
 
     void ReadOption(std::string_view argument)
     {
+        if (optionsEnded_) {
+            Refuse(Quoted(argument) + ": argumento no esperado (tras -- no se admiten más argumentos)");
+            return;
+        }
+        if (argument == "--") {
+            optionsEnded_ = true;
+            return;
+        }
         if (!argument.starts_with("-")) {
             Refuse(Quoted(argument) + ": argumento no esperado (las opciones empiezan por --)");
             return;
@@ -97,7 +94,7 @@ private:
             else
                 ApplyFlag(name);
         } else {
-            Refuse(std::string(name) + ": opción desconocida");
+            Refuse(ShownText(name) + ": opción desconocida");
         }
     }
 
@@ -107,10 +104,19 @@ private:
             result_.request.order = RowOrder::ScanOrder;
         else if (name == "--csv")
             result_.request.format = TableFormat::Csv;
+        else if (name == "--json")
+            result_.request.json = true;
         else if (name == "--help")
             result_.action = CommandAction::ShowHelp;
         else
             result_.action = CommandAction::ShowVersion;
+    }
+
+    // Options that each make sense alone but not together.
+    void RefuseConflicts()
+    {
+        const ScanRequest& request = result_.request;
+        if (request.json && request.format == TableFormat::Csv) Refuse("--json: no se puede usar junto con --csv");
     }
 
     void ReadValue(std::string_view name, std::string_view text)
@@ -135,6 +141,7 @@ private:
 
     std::span<const std::string_view> arguments_;
     std::size_t next_ = 0;
+    bool optionsEnded_ = false;
     CommandLine result_;
 };
 

@@ -13,6 +13,7 @@ struct ScanRequest {
     CoefficientSet coefficients{};  // V1 ... V6, zero unless given
     double precision = kDefaultPrecision;
     TableFormat format = TableFormat::Tab;
+    bool json = false;  // the table as JSON instead of TSV or CSV
     RowOrder order = RowOrder::LargestAngleFirst;
 };
 
@@ -28,7 +29,10 @@ struct CommandLine {
 
 // Reads the arguments that follow the program name, left to right. Options: --v1 ... --v6 X,
 // --precision H (each also as --name=X; the word after the option is its value even when it
-// starts with '-', unless it starts with "--"), --ascending, --csv, --help, --version. A later
-// value replaces an earlier one; --help or --version ends the reading at once; the first fault
-// ends it with Refuse. Numbers are read with ReadNumber; H must lie in kMinPrecision ... kMaxPrecision.
+// starts with '-', unless it starts with "--"), --ascending, --csv, --json, --help, --version.
+// "--" ends the options; the program takes no other arguments, so any word after it is
+// refused. A later value replaces an earlier one; --help or --version ends the reading at
+// once; the first fault ends it with Refuse, and so do options that cannot go together (--json
+// with --csv). Numbers are read with ReadNumber; H must lie in kMinPrecision ...
+// kMaxPrecision. The user's text is shown in errors through ShownText.
 CommandLine ParseCommandLine(std::span<const std::string_view> arguments);

@@ -1,15 +1,18 @@
 #include "command_line.h"
+#include "grid_json.h"
+#include "ordered_pieces.h"
 #include "scan_table.h"
 #include "usage_text.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-constexpr int kExitWriteFailed = 1;
+constexpr int kExitFailed = 1;
 constexpr int kExitBadArguments = 2;
 
 void WriteOut(std::string_view bytes)
@@ -17,15 +20,16 @@ void WriteOut(std::string_view bytes)
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
 }
 
-void WriteError(const std::string& message)
+// Writes without allocating, so that it also works when memory has run out.
+void WriteError(std::string_view message)
 {
-    const std::string line = std::string(kProgramName) + ": " + message + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
+    std::fwrite(kProgramName.data(), 1, kProgramName.size(), stderr);
+    std::fwrite(": ", 1, 2, stderr);
+    std::fwrite(message.data(), 1, message.size(), stderr);
+    std::fputc('\n', stderr);
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     // argc is 0 when the program is started with no argument vector at all.
     const std::vector<std::string_view> arguments(argc > 0 ? argv + 1 : argv, argv + argc);
@@ -43,14 +47,31 @@ int main(int argc, char** argv)
         break;
     case CommandAction::Scan: {
         const ScanRequest& request = command.request;
-        WriteScanTable(request.coefficients, request.precision, request.format, request.order, WriteOut);
+        if (request.json)
+            WriteGridJson(request.coefficients, request.precision, request.order, WriteOut, DefaultThreadCount());
+        else
+            WriteScanTable(request.coefficients, request.precision, request.format, request.order, WriteOut,
+                           DefaultThreadCount());
         break;
     }
     }
 
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         WriteError("no se pudo escribir la salida");
-        return kExitWriteFailed;
+        return kExitFailed;
     }
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fflush(stdout);
+        WriteError("no hay memoria suficiente");
+        return kExitFailed;
+    }
 }

@@ -6,7 +6,7 @@
 std::string HelpText()
 {
     const std::string program(kProgramName);
-    return "Uso: " + program + " [--v1 X] … [--v6 X] [--precision H] [--ascending] [--csv]\n"
+    return "Uso: " + program + " [--v1 X] … [--v6 X] [--precision H] [--ascending] [--csv | --json] [--]\n"
            "\n"
            "Busca los extremos (mínimos y máximos) del potencial de torsión\n"
            "  V(φ) = ½ Σ Vn (1 − cos n(180 − φ)),  n = 1 … 6,\n"
@@ -22,8 +22,14 @@ std::string HelpText()
            "                    como en la lista de la ventana principal)\n"
            "  --csv             valores separados por comas (RFC 4180) en lugar de tabuladores;\n"
            "                    las líneas terminan en LF, no en CRLF, igual que con tabuladores\n"
+           "  --json            la tabla como un objeto JSON: {\"V\": [V1, …, V6], \"precision\": H,\n"
+           "                    \"rows\": [{\"angle\": …, \"derivative\": …, \"potential\": …}, …]},\n"
+           "                    en el mismo orden; cada número con las cifras justas para\n"
+           "                    leerse de nuevo exacto (no se combina con --csv)\n"
            "  --help            muestra esta ayuda y termina\n"
            "  --version         muestra la versión y termina\n"
+           "  --                termina las opciones; el programa no admite otros argumentos,\n"
+           "                    así que cualquier palabra tras -- se rechaza\n"
            "\n"
            "Cada opción admite también la forma --opción=valor. La palabra que sigue a una\n"
            "opción es su valor aunque empiece por un solo '-' (--v2 -0.157). Si una opción se repite,\n"
@@ -33,8 +39,8 @@ std::string HelpText()
            "Salida (UTF-8): la cabecera «Ángulo», «Derivada de V», «V(Kcal/mol)» y una línea\n"
            "por ángulo aceptado, con los números en formato %g.\n"
            "\n"
-           "Estado de salida: 0 si todo va bien, 1 si no se pudo escribir la salida,\n"
-           "2 si los argumentos no son válidos.\n";
+           "Estado de salida: 0 si todo va bien, 1 si no se pudo escribir la salida o no\n"
+           "hubo memoria suficiente, 2 si los argumentos no son válidos.\n";
 }
 
 std::string VersionText()

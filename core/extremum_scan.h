@@ -22,15 +22,20 @@ inline constexpr double kMaxPrecision = 180.0;
 // accumulated rounding puts it a little above 180.
 inline constexpr double kScanUpperBound = 180.1;
 
+// Calls sink(row) when the scan of step h accepts the grid point phi: |dV/dpsi| < h / 10.
+// Infinite or NaN derivatives are never accepted.
+template <class Sink>
+void ScanGridPoint(const CoefficientSet& V, double h, double phi, Sink& sink)
+{
+    const double d = PotentialDerivative(V, phi);
+    if (std::fabs(d) < h / 10.0) sink(ExtremumRow{phi, d, Potential(V, phi)});
+}
+
 // Walks phi = 0, h, h + h, ... (repeated addition) while phi <= 180.1 and calls sink(row) for
-// every point with |dV/dpsi| < h / 10, in increasing order of angle. The caller guarantees
-// kMinPrecision <= h <= kMaxPrecision; infinite or NaN derivatives are never accepted.
+// every accepted point (ScanGridPoint), in increasing order of angle. The caller guarantees
+// kMinPrecision <= h <= kMaxPrecision.
 template <class Sink>
 void ScanForExtrema(const CoefficientSet& V, double h, Sink&& sink)
 {
-    const double threshold = h / 10.0;
-    for (double phi = 0.0; phi <= kScanUpperBound; phi = phi + h) {
-        const double d = PotentialDerivative(V, phi);
-        if (std::fabs(d) < threshold) sink(ExtremumRow{phi, d, Potential(V, phi)});
-    }
+    for (double phi = 0.0; phi <= kScanUpperBound; phi = phi + h) ScanGridPoint(V, h, phi, sink);
 }

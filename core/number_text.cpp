@@ -5,10 +5,81 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
+
+namespace {
+
+// Exact powers of ten 10^0 ... 10^9.
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+
+// How far the scaled value may be from a digit boundary or a rounding tie before the quick
+// path hands the number to to_chars. The scaling is one correctly rounded operation on a
+// value below 2^20, so it is off by at most 2^-33, far less than this.
+constexpr double kDoubtMargin = 1e-6;
+
+// value * 10^(5 - exponent) for exponent -4 ... 5: the six leading digits of a positive value
+// whose decimal exponent is exponent, before rounding.
+double LeadingSixDigits(double value, int exponent)
+{
+    return value * kPowersOfTen[5 - exponent];
+}
+
+// The "%g" text of a value whose text has no exponent part (1e-4 <= |value| < 1e6 after
+// rounding to six digits), written at out; nullptr, with nothing meaningful written, when
+// value lies outside that range or is within kDoubtMargin of a tie or a digit boundary. This
+// is the common case of every table, done in a few nanoseconds instead of through to_chars.
+char* WriteFixedG(char* out, double value)
+{
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-4 && magnitude < 999999.5)) return nullptr;
+    // The decimal exponent is the largest whose scaled value reaches 100000.
+    int exponent = 5;
+    double scaled = magnitude;
+    while (scaled < 100000.0 && exponent > -4) scaled = LeadingSixDigits(magnitude, --exponent);
+    const double fraction = scaled - std::floor(scaled);
+    if (scaled < 100000.0 + kDoubtMargin || scaled > 1000000.0 - kDoubtMargin ||
+        std::fabs(fraction - 0.5) < kDoubtMargin)
+        return nullptr;
+
+    auto digits = static_cast<std::uint32_t>(scaled + 0.5);
+    if (digits == 1000000) {
+        digits = 100000;
+        ++exponent;
+    }
+    if (exponent > 5) return nullptr;
+
+    char text[6];
+    for (int i = 5; i >= 0; --i, digits /= 10) text[i] = static_cast<char>('0' + digits % 10);
+    int kept = 6;
+    while (kept > exponent + 1 && text[kept - 1] == '0') --kept;
+
+    if (std::signbit(value)) *out++ = '-';
+    if (exponent < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        for (int zeros = -exponent - 1; zeros > 0; --zeros) *out++ = '0';
+        for (int i = 0; i < kept; ++i) *out++ = text[i];
+        return out;
+    }
+    for (int i = 0; i <= exponent; ++i) *out++ = text[i];
+    if (kept > exponent + 1) {
+        *out++ = '.';
+        for (int i = exponent + 1; i < kept; ++i) *out++ = text[i];
+    }
+    return out;
+}
+
+}  // namespace
 
 char* WriteG(char* first, char* last, double value)
 {
+    if (value == 0.0) {
+        if (std::signbit(value)) *first++ = '-';
+        *first++ = '0';
+        return first;
+    }
+    if (char* end = WriteFixedG(first, value)) return end;
     // to_chars with chars_format::general and a precision is defined as printf's %.6g in the
     // C locale: six significant digits, trailing zeros removed, a two-digit exponent at least.
     return std::to_chars(first, last, value, std::chars_format::general, 6).ptr;

@@ -79,4 +79,6 @@ protected:
 private:
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
+
+    friend class CDataExchange;   // names the template in its reports
 };

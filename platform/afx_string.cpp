@@ -1,5 +1,6 @@
 #include "afx_string.h"
 
+#include "backend.h"
 #include "number_text.h"
 
 #include <charconv>
@@ -47,4 +48,11 @@ void CString::Format(LPCTSTR format, ...)
     }
     va_end(arguments);
     m_text = std::move(out);
+}
+
+BOOL CString::LoadString(UINT id)
+{
+    std::optional<std::string> text = backend::StringResource(id);
+    m_text = text ? std::move(*text) : std::string();
+    return text ? TRUE : FALSE;
 }

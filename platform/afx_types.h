@@ -1,7 +1,37 @@
 #pragma once
 
-// The framework's basic types, handles and constants, with their standard Windows values.
-// Handles are opaque: what they point to belongs to the layer's implementation.
+// The framework's basic types, handles and constants: one set of names for the program's code
+// on every system. On Windows they are the system's own, from <windows.h> and <commctrl.h>.
+// Elsewhere the layer defines them here with the same names and the standard Windows values,
+// and handles are opaque: what they point to belongs to the backend. Text is UTF-8 on every
+// system (LPCTSTR is const char*): on Windows the layer is built without UNICODE, so the
+// system's names are its ANSI ones, and the backend calls the wide API itself.
+
+#ifdef _WIN32
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef STRICT
+#define STRICT
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#include <commctrl.h>
+
+#include <type_traits>
+
+static_assert(std::is_same_v<LPCTSTR, const char*>,
+              "the layer's text is UTF-8: build without UNICODE and _UNICODE");
+
+// The framework's help command, which <windows.h> does not define.
+#ifndef ID_HELP
+#define ID_HELP 0xE146
+#endif
+
+#else  // not _WIN32
 
 #include <cstdint>
 
@@ -32,9 +62,6 @@ using HCURSOR = HICON;
 using HDC = HDC__*;
 using HMENU = HMENU__*;
 
-// Marks a message handler in a class declaration; it has no effect.
-#define afx_msg
-
 constexpr WORD LOWORD(UINT_PTR value) { return static_cast<WORD>(value & 0xFFFF); }
 constexpr WORD HIWORD(UINT_PTR value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
 constexpr WPARAM MAKEWPARAM(UINT low, UINT high)
@@ -57,6 +84,7 @@ inline constexpr UINT WM_QUERYDRAGICON = 0x0037;
 inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
+inline constexpr UINT WM_HELP = 0x0053;
 
 // Notification codes and system commands.
 inline constexpr UINT BN_CLICKED = 0;
@@ -102,9 +130,14 @@ struct RECT {
 };
 using LPRECT = RECT*;
 
+#endif  // _WIN32
+
+// Marks a message handler in a class declaration; it has no effect.
+#define afx_msg
+
 class CRect : public RECT {
 public:
-    CRect() = default;
+    CRect() : RECT{0, 0, 0, 0} {}
     CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }

@@ -9,6 +9,10 @@
 class CDataExchange;
 class CMenu;
 
+namespace window_map {
+LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+}
+
 // A window object. It is attached to a window that the layer made (m_hWnd) or to none; a
 // window made from a dialog template lives only while its dialog runs, and the objects
 // attached to it are detached when it goes.
@@ -70,6 +74,9 @@ protected:
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg void OnPaint();
     afx_msg HCURSOR OnQueryDragIcon();
+
+    // Backends feed the window's messages to WindowProc through it.
+    friend LRESULT window_map::Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 // A menu: the system menu of a window.
@@ -113,7 +120,13 @@ class CPaintDC : public CDC {
 public:
     explicit CPaintDC(CWnd* window);
     ~CPaintDC();
+
+private:
+    HWND m_window;
 };
 
+#ifndef _WIN32
 // The system's sizes: SM_CXICON and SM_CYICON 32, SM_CXSMICON and SM_CYSMICON 16; 0 for others.
+// On Windows it is the system's own function.
 int GetSystemMetrics(int index);
+#endif

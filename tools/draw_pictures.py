@@ -1,12 +1,18 @@
 #!/usr/bin/env python3
-"""Draws the program's two pictures and writes them into res/.
+"""Draws the program's pictures and writes them into res/.
 
-    python3 tools/draw_pictures.py                  # rewrites res/zelmara.ico and res/formula.bmp
+    python3 tools/draw_pictures.py                  # rewrites res/zelmara.ico, res/formula.bmp
+                                                    # and the icons under res/linux/icons/
     python3 tools/draw_pictures.py --preview DIR    # also writes enlarged PNG copies into DIR
 
 res/zelmara.ico is the window icon: a 32 x 32 and a 16 x 16 image, 4 bits per
 pixel in the standard 16-colour palette, each with an AND mask for its
 transparent ground. Both images are pixel art written out below.
+
+res/linux/icons/hicolor/ holds the same icon for desktop menus, laid out as the
+hicolor icon theme is: PNG images (8-bit RGBA) at 16 and 32 pixels copied from
+the pixel art, at 48, 64, 128 and 256 pixels drawn from the smooth version of
+the design in tools/vector_icon.py, and that version as scalable SVG.
 
 res/formula.bmp is the formula picture shown at the top of the main dialog:
 173 x 33 pixels, 4 bits per pixel, black text on light grey. Each piece of
@@ -15,7 +21,7 @@ the stand-in at /usr/local/bin/convert must not be used) with the DejaVu
 fonts, and the pieces are laid out here.
 
 Every run writes the same bytes given the same ImageMagick and fonts. The
-script checks both files' headers after writing them and fails loudly if a
+script checks the files' headers after writing them and fails loudly if a
 size, colour depth or image count is not the expected one.
 """
 
@@ -26,9 +32,14 @@ import struct
 import subprocess
 import sys
 
+import png_file
+import vector_icon
+
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ICON_PATH = os.path.join(REPO, "res", "zelmara.ico")
 FORMULA_PATH = os.path.join(REPO, "res", "formula.bmp")
+THEME_DIR = os.path.join(REPO, "res", "linux", "icons", "hicolor")
+THEME_ICON_SIZES = [16, 32, 48, 64, 128, 256]
 
 CONVERT = "/usr/bin/convert"
 FONT_DIR = "/usr/share/fonts/truetype/dejavu/"
@@ -441,6 +452,35 @@ def check_bitmap(path, width, height):
             % (height, row_bytes))
 
 
+def art_pixels(art):
+    """Pixel art as rows of (red, green, blue, alpha), the transparent ground fully transparent."""
+    return [[(0, 0, 0, 0) if index is None else PALETTE[index] + (255,) for index in row]
+            for row in art_to_indices(art)]
+
+
+def theme_icon_path(size):
+    return os.path.join(THEME_DIR, "%dx%d" % (size, size), "apps", "zelmara.png")
+
+
+def theme_icon_pixels(size):
+    """The menu icon at size pixels: the pixel art where it exists, else the smooth design."""
+    art = {len(ICON_16): ICON_16, len(ICON_32): ICON_32}.get(size)
+    return art_pixels(art) if art else vector_icon.icon_pixels(size)
+
+
+def write_theme_icons():
+    """Writes the hicolor PNGs and the SVG, then reads each PNG back and checks it."""
+    for size in THEME_ICON_SIZES:
+        write_file(theme_icon_path(size), png_file.png_file(theme_icon_pixels(size)))
+    write_file(os.path.join(THEME_DIR, "scalable", "apps", "zelmara.svg"),
+               vector_icon.icon_svg().encode("utf-8"))
+    for size in THEME_ICON_SIZES:
+        path = theme_icon_path(size)
+        with open(path, "rb") as stream:
+            fault = png_file.check_png(stream.read(), size, size)
+        require(fault is None, path, fault)
+
+
 def write_preview(source, frame, target, zoom, ground):
     """Writes an enlarged PNG of one frame of source over a plain ground, pixels kept square."""
     subprocess.run([CONVERT, "%s[%d]" % (source, frame), "-background", ground, "-flatten",
@@ -455,6 +495,7 @@ def main():
     write_file(FORMULA_PATH, bitmap_file(formula_rows()))
     check_icon(ICON_PATH, [len(ICON_32), len(ICON_16)])
     check_bitmap(FORMULA_PATH, *FORMULA_SIZE)
+    write_theme_icons()
     if arguments.preview:
         os.makedirs(arguments.preview, exist_ok=True)
         previews = [(ICON_PATH, frame, "%s_on_%s_x8.png" % (name, ground_name), 8, ground)

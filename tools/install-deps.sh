@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev
   clang-14 libclang-rt-14-dev libfuzzer-14-dev
   fonts-dejavu-core locales
+  desktop-file-utils appstream man-db dpkg-dev lintian file
 )
 
 missing=()

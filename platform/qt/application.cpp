@@ -1,19 +1,66 @@
-#include "afxwin.h"
+// The Qt backend's start-up, message loop and message boxes.
 
-#include "hooks.h"
+#include "backend.h"
 #include "report.h"
-#include "resources.h"
 #include "toolkit.h"
 
+#include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
 #include <QWidget>
 
+#include <string>
+
 namespace {
 
-CWinApp* g_application = nullptr;
+// QApplication keeps argc and argv by reference: they live here, next to it.
+class QtToolkit final : public backend::Toolkit {
+public:
+    explicit QtToolkit(const char* programName) : m_name(programName)
+    {
+        m_application = std::make_unique<QApplication>(m_argc, m_argv);
+    }
+
+private:
+    std::string m_name;
+    char* m_argv[2] = {m_name.data(), nullptr};
+    int m_argc = 1;
+    std::unique_ptr<QApplication> m_application;
+};
+
+}  // namespace
+
+namespace backend {
+
+std::unique_ptr<Toolkit> StartToolkit(const char* programName)
+{
+    auto toolkit = std::make_unique<QtToolkit>(programName);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+    QLocale::setDefault(spanish);
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(spanish, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    else
+        ReportError("no se encuentran las traducciones de Qt al español (qtbase_es)");
+    return toolkit;
+}
+
+bool AnyWindowShown()
+{
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible()) return true;
+    return false;
+}
+
+void RunMessageLoop()
+{
+    QApplication::setQuitOnLastWindowClosed(true);
+    QApplication::exec();
+}
 
 int ShowMessageBox(const std::string& text, const std::string& caption, UINT type)
 {
@@ -45,95 +92,4 @@ int ShowMessageBox(const std::string& text, const std::string& caption, UINT typ
     }
 }
 
-}  // namespace
-
-std::unique_ptr<QApplication> StartToolkit(int& argc, char** argv)
-{
-    auto application = std::make_unique<QApplication>(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
-    QLocale::setDefault(spanish);
-    auto* translator = new QTranslator(application.get());
-    if (translator->load(spanish, QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
-    else
-        ReportError("no se encuentran las traducciones de Qt al español (qtbase_es)");
-    return application;
-}
-
-CWinApp::CWinApp(LPCTSTR appName) : m_appName(appName != nullptr ? appName : "Zelmara")
-{
-    m_pszAppName = m_appName.c_str();
-    g_application = this;
-}
-
-CWinApp::~CWinApp()
-{
-    if (g_application == this) g_application = nullptr;
-}
-
-CWinApp* AfxGetApp()
-{
-    return g_application;
-}
-
-BOOL CWinApp::InitInstance()
-{
-    return TRUE;
-}
-
-int CWinApp::Run()
-{
-    bool windowShown = false;
-    for (const QWidget* window : QApplication::topLevelWidgets()) windowShown |= window->isVisible();
-    if (windowShown) {
-        QApplication::setQuitOnLastWindowClosed(true);
-        QApplication::exec();
-    }
-    return ExitInstance();
-}
-
-int CWinApp::ExitInstance()
-{
-    return 0;
-}
-
-HICON CWinApp::LoadIcon(UINT id) const
-{
-    return resources::LoadIcon(static_cast<int>(id));
-}
-
-void CWinApp::OnHelp()
-{
-    // The program's help text is the string resource of the help command itself.
-    CString help;
-    if (!help.LoadString(ID_HELP) || help.IsEmpty()) help = "Este programa no tiene texto de ayuda.";
-    AfxMessageBox(help, MB_ICONINFORMATION);
-}
-
-int AfxWinMain(int argc, char** argv)
-{
-    CWinApp* application = AfxGetApp();
-    if (application == nullptr) {
-        ReportFatalError("el programa no tiene objeto de aplicación");
-        return 1;
-    }
-    // Qt is given the program's name alone: the command line is ignored.
-    static char defaultName[] = "zelmara";
-    char* toolkitArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : defaultName, nullptr};
-    int toolkitArgc = 1;
-    const std::unique_ptr<QApplication> toolkit = StartToolkit(toolkitArgc, toolkitArgv);
-    const int status = application->InitInstance() ? application->Run() : application->ExitInstance();
-    // A window the program needed could not be made: the run failed, whatever the status says.
-    return FatalErrorReported() ? 1 : status;
-}
-
-int AfxMessageBox(LPCTSTR text, UINT type, UINT)
-{
-    const CWinApp* application = AfxGetApp();
-    const std::string caption = application != nullptr ? application->m_pszAppName : "Zelmara";
-    const std::string message = text != nullptr ? text : "";
-    const platform_hooks::MessageBoxFunction& replacement = platform_hooks::MessageBoxOverride();
-    return replacement ? replacement(message, caption, type) : ShowMessageBox(message, caption, type);
-}
+}  // namespace backend

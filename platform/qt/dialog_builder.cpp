@@ -8,6 +8,7 @@
 #include "report.h"
 #include "resources.h"
 #include "toolkit.h"
+#include "window_map.h"
 #include "window_styles.h"
 
 #include <QFontMetrics>
@@ -164,8 +165,8 @@ QWidget* Builder::MakeButton(const resource::ControlTemplate& control, HWND__& b
     DialogWindow* owner = &window;
     HWND__* source = &button;
     QObject::connect(push, &QPushButton::clicked, push, [owner, source] {
-        owner->Target().SendMessage(WM_COMMAND, MAKEWPARAM(source->controlId, BN_CLICKED),
-                                    reinterpret_cast<LPARAM>(source));
+        window_map::Deliver(owner, WM_COMMAND, MAKEWPARAM(source->controlId, BN_CLICKED),
+                            reinterpret_cast<LPARAM>(source));
     });
     return push;
 }

@@ -1,6 +1,7 @@
 #include "dialog_widget.h"
 
 #include "dialog_window.h"
+#include "window_map.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -19,12 +20,12 @@ DialogWidget::DialogWidget(DialogWindow& window, QWidget* owner)
 
 void DialogWidget::reject()
 {
-    m_window.Target().SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    window_map::Deliver(&m_window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
 void DialogWidget::accept()
 {
-    m_window.Target().SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    window_map::Deliver(&m_window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
 void DialogWidget::WatchKeys(QWidget* widget)
@@ -35,14 +36,14 @@ void DialogWidget::WatchKeys(QWidget* widget)
 void DialogWidget::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    m_window.Target().SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    window_map::Deliver(&m_window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 void DialogWidget::paintEvent(QPaintEvent* event)
 {
     QPaintEvent* const outer = m_window.currentPaint;
     m_window.currentPaint = event;
-    m_window.Target().SendMessage(WM_PAINT);
+    window_map::Deliver(&m_window, WM_PAINT, 0, 0);
     m_window.currentPaint = outer;
 }
 
@@ -62,7 +63,7 @@ bool DialogWidget::eventFilter(QObject* watched, QEvent* event)
         const auto* key = static_cast<const QKeyEvent*>(event);
         const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
         if (key->key() == Qt::Key_F1 && modifiers == Qt::NoModifier) {
-            m_window.Target().SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, 0), 0);
+            window_map::Deliver(&m_window, WM_HELP, 0, 0);
             return true;
         }
         if (key->key() == Qt::Key_Space && modifiers == Qt::AltModifier) {

@@ -1,11 +1,12 @@
 #include "dialog_window.h"
 
+#include "backend.h"
+#include "dialog_builder.h"
 #include "dialog_widget.h"
-#include "hooks.h"
 #include "paint_context.h"
-#include "report.h"
 #include "resources.h"
 #include "toolkit.h"
+#include "window_map.h"
 
 #include <QEventLoop>
 #include <QIcon>
@@ -18,16 +19,13 @@
 
 DialogWindow::DialogWindow(int id, bool withSystemMenu) : templateId(id), hasSystemMenu(withSystemMenu)
 {
-    systemMenuEntries.entries = HMENU__::StandardSystemMenu();
-    systemMenu.m_hMenu = &systemMenuEntries;
+    systemMenu.entries = HMENU__::StandardSystemMenu();
 }
 
 DialogWindow::~DialogWindow()
 {
-    for (const std::unique_ptr<HWND__>& control : controls) {
-        if (control->attached != nullptr) control->attached->Detach();
-    }
-    if (attached != nullptr) attached->Detach();
+    for (const std::unique_ptr<HWND__>& control : controls) window_map::Forget(control.get());
+    window_map::Forget(this);
     m_dialog.reset();   // the widgets go first: list views before their models
     controls.clear();
 }
@@ -69,7 +67,7 @@ void DialogWindow::PopupSystemMenu(QPoint globalPosition)
     if (!hasSystemMenu) return;
     auto* menu = new QMenu(m_dialog.get());
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (const HMENU__::Entry& entry : systemMenuEntries.entries) {
+    for (const HMENU__::Entry& entry : systemMenu.entries) {
         if (entry.IsSeparator()) {
             menu->addSeparator();
             continue;
@@ -82,30 +80,18 @@ void DialogWindow::PopupSystemMenu(QPoint globalPosition)
         const auto id = static_cast<WPARAM>(action->data().toULongLong());
         // Sent once the popup has closed, as the window system posts it.
         QMetaObject::invokeMethod(
-            m_dialog.get(), [this, id] { Target().SendMessage(WM_SYSCOMMAND, id, 0); },
+            m_dialog.get(), [this, id] { window_map::Deliver(this, WM_SYSCOMMAND, id, 0); },
             Qt::QueuedConnection);
     });
     menu->popup(globalPosition);
 }
 
-int DialogWindow::RunModal(CDialog& dialog)
+int DialogWindow::RunModal(backend::ModalDialogSite& site)
 {
     if (ended) return result;
     m_dialog->setWindowModality(Qt::ApplicationModal);
     m_dialog->show();
-
-    auto& drivers = platform_hooks::PendingDialogDrivers();
-    if (!drivers.empty()) {
-        platform_hooks::DialogDriver driver = std::move(drivers.front());
-        drivers.pop_front();
-        QTimer::singleShot(0, m_dialog.get(), [this, &dialog, driver = std::move(driver)] {
-            driver(dialog);
-            if (!ended) {
-                ReportError("la prueba dejó abierto el diálogo " + std::to_string(templateId));
-                dialog.EndDialog(-2);
-            }
-        });
-    }
+    QTimer::singleShot(0, m_dialog.get(), [&site] { site.Shown(); });
 
     if (!ended) {
         QEventLoop modalLoop;
@@ -121,10 +107,15 @@ LRESULT DialogWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_CLOSE) Target().SendMessage(WM_CLOSE);
+        switch (wParam & 0xFFF0) {
+        case SC_CLOSE: window_map::Deliver(this, WM_CLOSE, 0, 0); break;
+        case SC_MINIMIZE: m_dialog->showMinimized(); break;
+        case SC_RESTORE: m_dialog->showNormal(); break;
+        default: break;
+        }
         return 0;
     case WM_CLOSE:
-        Target().SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        window_map::Deliver(this, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         return 0;
     case WM_PAINT:
         if (currentPaint != nullptr) m_dialog->PaintAsQtDoes(currentPaint);
@@ -154,3 +145,31 @@ void DialogWindow::UpdateWindowIcon()
     if (smallIcon != nullptr) icon.addPixmap(QPixmap::fromImage(smallIcon->small));
     m_dialog->setWindowIcon(icon);
 }
+
+namespace backend {
+
+INT_PTR RunModalDialog(UINT templateId, HWND owner, ModalDialogSite& site)
+{
+    const resource::DialogTemplate* dialogTemplate = resources::FindDialog(static_cast<int>(templateId));
+    if (dialogTemplate == nullptr) return -1;
+    const std::unique_ptr<DialogWindow> window =
+        BuildDialogWindow(*dialogTemplate, owner != nullptr ? owner->widget : nullptr);
+    if (window == nullptr) return -1;
+    switch (site.Initialize(window.get())) {
+    case DialogStart::Abort: return -1;
+    case DialogStart::FocusFirstTabStop: window->FocusFirstTabStop(); break;
+    case DialogStart::KeepFocus: break;
+    }
+    return window->RunModal(site);
+}
+
+void EndModalDialog(HWND dialog, int result)
+{
+    DialogWindow* window = dialog->AsDialog();
+    if (window == nullptr) return;
+    window->result = result;
+    window->ended = true;
+    if (window->loop != nullptr) window->loop->exit();
+}
+
+}  // namespace backend

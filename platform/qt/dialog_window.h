@@ -1,9 +1,10 @@
 #pragma once
 
-// A dialog's window: its Qt dialog, its controls in template order, its system menu, icons
-// and the state of its modal run.
+// A dialog's window in the Qt backend: its Qt dialog, its controls in template order, its system
+// menu, icons and the state of its modal run.
 
-#include "menu.h"
+#include "backend.h"
+#include "system_menu.h"
 #include "window.h"
 
 #include <QPoint>
@@ -18,14 +19,13 @@ class QPaintEvent;
 struct DialogWindow final : HWND__ {
     // hasSystemMenu: the template's WS_SYSMENU (a system menu and a close box).
     DialogWindow(int templateId, bool hasSystemMenu);
-    // Detaches every window object, then deletes the widgets and the controls' windows.
+    // Forgets every window (window_map::Forget), then deletes the widgets and the controls.
     ~DialogWindow() override;
 
     const int templateId;
     const bool hasSystemMenu;
     std::vector<std::unique_ptr<HWND__>> controls;   // in template order
-    HMENU__ systemMenuEntries;
-    CMenu systemMenu;
+    HMENU__ systemMenu;
     HICON bigIcon = nullptr;
     HICON smallIcon = nullptr;
     QPaintEvent* currentPaint = nullptr;   // set while the dialog's surface is painted
@@ -33,7 +33,6 @@ struct DialogWindow final : HWND__ {
     QEventLoop* loop = nullptr;
     int result = IDCANCEL;
     bool ended = false;
-    bool broken = false;   // an exchange met a missing or unattachable control: must not run
 
     // The Qt dialog; only once SetDialog has given it.
     DialogWidget& Dialog() const;
@@ -50,11 +49,12 @@ struct DialogWindow final : HWND__ {
     // WM_SYSCOMMAND once the popup has closed.
     void PopupSystemMenu(QPoint globalPosition);
 
-    // Shows the dialog, runs a pending test driver, and runs the modal loop until EndDialog.
-    // Returns the dialog's result.
-    int RunModal(CDialog& dialog);
+    // Shows the dialog, lets site know once its modal loop runs, and runs the loop until
+    // EndModalDialog. Returns the dialog's result.
+    int RunModal(backend::ModalDialogSite& site);
 
-    // WM_SYSCOMMAND SC_CLOSE -> WM_CLOSE -> WM_COMMAND IDCANCEL; WM_PAINT paints as Qt does;
+    // WM_SYSCOMMAND SC_CLOSE -> WM_CLOSE -> WM_COMMAND IDCANCEL, SC_MINIMIZE and SC_RESTORE
+    // minimise and restore; WM_PAINT paints as Qt does;
     // WM_SETICON sets the window icon; WM_ICONERASEBKGND fills the background.
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     DialogWindow* AsDialog() override { return this; }

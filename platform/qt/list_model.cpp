@@ -9,83 +9,64 @@
 
 ListModel::ListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-int ListModel::InsertRow(int position, std::string_view text)
-{
-    const int row = m_storage.InsertRow(position, text);
-    if (row < 0) return -1;
-    // Rows that only ever arrive at the top are told as one insertion; anything else resets.
-    if (row == 0 && m_pending != Pending::Reset) {
-        m_pending = Pending::RowsAtTop;
-        ++m_pendingRowsAtTop;
-    } else {
-        m_pending = Pending::Reset;
-    }
-    SchedulePublish();
-    return row;
-}
-
-bool ListModel::SetText(int row, int column, std::string_view text)
-{
-    if (!m_storage.SetText(row, column, text)) return false;
-    m_textsChanged = true;
-    SchedulePublish();
-    return true;
-}
-
-void ListModel::Clear()
-{
-    if (m_storage.RowCount() == 0 && m_shownRows == 0) return;
-    m_storage.Clear();
-    m_pending = Pending::Reset;
-    SchedulePublish();
-}
-
 int ListModel::InsertColumn(int column, std::string_view heading, int format)
 {
-    PublishChanges();
+    m_rows.Publish();
     column = std::clamp(column, 0, static_cast<int>(m_columns.size()));
     const Qt::Alignment alignment = format == LVCFMT_RIGHT    ? Qt::AlignRight
                                     : format == LVCFMT_CENTER ? Qt::AlignHCenter
                                                               : Qt::AlignLeft;
     beginInsertColumns(QModelIndex(), column, column);
-    m_storage.InsertColumn(column);
+    m_rows.InsertColumn(column);
     m_columns.insert(m_columns.begin() + column,
                      Column{FromUtf8(heading), alignment | Qt::AlignVCenter});
     endInsertColumns();
     return column;
 }
 
-void ListModel::SchedulePublish()
+void ListModel::RowsAboutToBeInserted(int first, int last)
+{
+    beginInsertRows(QModelIndex(), first, last);
+}
+
+void ListModel::RowsInserted()
+{
+    endInsertRows();
+}
+
+void ListModel::AboutToReset()
+{
+    beginResetModel();
+}
+
+void ListModel::Reset()
+{
+    endResetModel();
+}
+
+void ListModel::TextsChanged(int first, int last)
+{
+    if (!m_columns.empty())
+        emit dataChanged(index(first, 0), index(last, columnCount() - 1), {Qt::DisplayRole});
+}
+
+void ListModel::PublishLater()
 {
     if (m_publishScheduled) return;
     m_publishScheduled = true;
     // Posted at normal priority, so it runs before the window's paint requests (low priority).
-    QMetaObject::invokeMethod(this, [this] { PublishChanges(); }, Qt::QueuedConnection);
-}
-
-void ListModel::PublishChanges()
-{
-    m_publishScheduled = false;
-    const Pending pending = m_pending;
-    m_pending = Pending::None;
-    if (pending == Pending::RowsAtTop) {
-        beginInsertRows(QModelIndex(), 0, m_pendingRowsAtTop - 1);
-        m_shownRows = m_storage.RowCount();
-        endInsertRows();
-    } else if (pending == Pending::Reset) {
-        beginResetModel();
-        m_shownRows = m_storage.RowCount();
-        endResetModel();
-    }
-    m_pendingRowsAtTop = 0;
-    if (m_textsChanged && m_shownRows > 0 && !m_columns.empty())
-        emit dataChanged(index(0, 0), index(m_shownRows - 1, columnCount() - 1), {Qt::DisplayRole});
-    m_textsChanged = false;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_publishScheduled = false;
+            m_rows.Publish();
+        },
+        Qt::QueuedConnection);
 }
 
 int ListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : m_shownRows;
+    return parent.isValid() ? 0 : m_rows.ShownRowCount();
 }
 
 int ListModel::columnCount(const QModelIndex& parent) const
@@ -96,8 +77,7 @@ int ListModel::columnCount(const QModelIndex& parent) const
 QVariant ListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid()) return {};
-    if (role == Qt::DisplayRole)
-        return FromUtf8(m_storage.Text(index.row(), index.column()));
+    if (role == Qt::DisplayRole) return FromUtf8(m_rows.ShownText(index.row(), index.column()));
     if (role == Qt::TextAlignmentRole)
         return static_cast<int>(m_columns[static_cast<std::size_t>(index.column())].alignment);
     return {};

@@ -1,10 +1,10 @@
 #pragma once
 
-// The model behind a list view: the cells in compact storage, and column headings. Changes
-// reach the storage at once; the view is told once per batch, when control returns to the
-// event loop or, at the latest, before the view paints.
+// The item model behind a list view in the Qt backend: the rows (ListRows) and the column
+// headings. The view is told of a batch of changes when control returns to the event loop or,
+// at the latest, before it paints; until then the model answers for what it has told.
 
-#include "list_storage.h"
+#include "list_rows.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -12,26 +12,16 @@
 #include <string_view>
 #include <vector>
 
-class ListModel final : public QAbstractTableModel {
+class ListModel final : public QAbstractTableModel, private ListRowsObserver {
 public:
     explicit ListModel(QObject* parent = nullptr);
 
-    const list_storage::ListStorage& Storage() const { return m_storage; }
-
-    // As ListStorage's, telling the view later.
-    int InsertRow(int position, std::string_view text);
-    bool SetText(int row, int column, std::string_view text);
-    void Clear();
+    ListRows& Rows() { return m_rows; }
 
     // Adds a column (told to the view at once, after any pending change) and returns its index.
     // format: LVCFMT_LEFT, LVCFMT_RIGHT or LVCFMT_CENTER.
     int InsertColumn(int column, std::string_view heading, int format);
 
-    // Tells the view what changed since it was last told; nothing when nothing did.
-    void PublishChanges();
-    bool HasPendingChanges() const { return m_pending != Pending::None || m_textsChanged; }
-
-    // The rows the view has been told about.
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -40,19 +30,19 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    enum class Pending { None, RowsAtTop, Reset };
     struct Column {
         QString heading;
         Qt::Alignment alignment;
     };
 
-    void SchedulePublish();
+    void RowsAboutToBeInserted(int first, int last) override;
+    void RowsInserted() override;
+    void AboutToReset() override;
+    void Reset() override;
+    void TextsChanged(int first, int last) override;
+    void PublishLater() override;
 
-    list_storage::ListStorage m_storage;
+    ListRows m_rows{*this};
     std::vector<Column> m_columns;
-    int m_shownRows = 0;
-    Pending m_pending = Pending::None;
-    int m_pendingRowsAtTop = 0;
-    bool m_textsChanged = false;
     bool m_publishScheduled = false;
 };

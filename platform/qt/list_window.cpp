@@ -1,5 +1,6 @@
 #include "list_window.h"
 
+#include "backend.h"
 #include "list_model.h"
 #include "toolkit.h"
 
@@ -19,7 +20,7 @@ public:
 protected:
     bool viewportEvent(QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && m_model.HasPendingChanges()) m_model.PublishChanges();
+        if (event->type() == QEvent::Paint) m_model.Rows().Publish();
         return QTableView::viewportEvent(event);
     }
 
@@ -83,10 +84,21 @@ int ListWindow::InsertColumn(int column, std::string_view heading, int format, i
 
 LRESULT ListWindow::DefaultProc(UINT message, WPARAM, LPARAM)
 {
-    if (message == LVM_DELETEALLITEMS) {
-        m_model->Clear();
-        return TRUE;
-    }
-    if (message == LVM_GETITEMCOUNT) return m_model->Storage().RowCount();
-    return 0;
+    return ListRowsMessage(m_model->Rows(), message).value_or(0);
 }
+
+namespace backend {
+
+ListRows* ListRowsOf(HWND list)
+{
+    ListWindow* window = list->AsList();
+    return window != nullptr ? &window->Model().Rows() : nullptr;
+}
+
+int InsertListColumn(HWND list, int column, std::string_view heading, int format, int widthPixels)
+{
+    ListWindow* window = list->AsList();
+    return window != nullptr ? window->InsertColumn(column, heading, format, widthPixels) : -1;
+}
+
+}  // namespace backend

@@ -23,7 +23,7 @@ struct ListWindow final : HWND__ {
     // heading's width).
     int InsertColumn(int column, std::string_view heading, int format, int widthPixels);
 
-    // LVM_DELETEALLITEMS empties the list; LVM_GETITEMCOUNT gives its row count.
+    // The list-view messages the rows answer (ListRowsMessage).
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     ListWindow* AsList() override { return this; }
 

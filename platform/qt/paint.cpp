@@ -1,31 +1,36 @@
-#include "afxwin.h"
+// Painting in the Qt backend: a painter open on a dialog while it handles its paint event.
 
+#include "backend.h"
 #include "dialog_widget.h"
 #include "dialog_window.h"
 #include "paint_context.h"
 #include "resources.h"
 
-CPaintDC::CPaintDC(CWnd* window)
+namespace backend {
+
+HDC BeginPainting(HWND window)
 {
-    if (window == nullptr || window->m_hWnd == nullptr) return;
-    DialogWindow* dialog = window->m_hWnd->AsDialog();
+    DialogWindow* dialog = window->AsDialog();
     // A painter may only open on a widget while it handles its paint event.
-    if (dialog == nullptr || dialog->currentPaint == nullptr) return;
-    m_hDC = new HDC__;
-    m_hDC->painter.begin(&dialog->Dialog());
+    if (dialog == nullptr || dialog->currentPaint == nullptr) return nullptr;
+    auto* context = new HDC__;
+    context->painter.begin(&dialog->Dialog());
+    return context;
 }
 
-CPaintDC::~CPaintDC()
+void EndPainting(HWND, HDC context)
 {
-    delete m_hDC;
+    delete context;
 }
 
-BOOL CDC::DrawIcon(int x, int y, HICON icon)
+bool DrawIconAt(HDC context, int x, int y, HICON icon)
 {
-    if (m_hDC == nullptr || icon == nullptr || !m_hDC->painter.isActive()) return FALSE;
-    m_hDC->painter.drawImage(x, y, icon->large);
-    return TRUE;
+    if (!context->painter.isActive()) return false;
+    context->painter.drawImage(x, y, icon->large);
+    return true;
 }
+
+}  // namespace backend
 
 int GetSystemMetrics(int index)
 {

@@ -1,5 +1,6 @@
 #include "resources.h"
 
+#include "backend.h"
 #include "report.h"
 #include "toolkit.h"
 
@@ -142,9 +143,17 @@ QImage LoadBitmap(int id)
 
 }  // namespace resources
 
-BOOL CString::LoadString(UINT id)
+namespace backend {
+
+std::optional<std::string> StringResource(UINT id)
 {
     const std::string* text = resources::FindString(static_cast<int>(id));
-    m_text = text != nullptr ? *text : std::string();
-    return text != nullptr ? TRUE : FALSE;
+    return text != nullptr ? std::optional<std::string>(*text) : std::nullopt;
 }
+
+HICON IconResource(UINT id)
+{
+    return resources::LoadIcon(static_cast<int>(id));
+}
+
+}  // namespace backend

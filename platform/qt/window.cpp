@@ -1,36 +1,37 @@
+// Window handles in the Qt backend: messages, texts, focus and state of any window.
+
 #include "window.h"
 
+#include "backend.h"
+#include "dialog_window.h"
 #include "toolkit.h"
+#include "window_map.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
 
-HWND__::~HWND__()
-{
-    if (attached != nullptr) attached->m_hWnd = nullptr;
-    if (m_temporary != nullptr) m_temporary->m_hWnd = nullptr;
-}
-
-CWnd& HWND__::Target()
-{
-    if (attached != nullptr) return *attached;
-    if (m_temporary == nullptr) {
-        m_temporary = std::make_unique<CWnd>();
-        m_temporary->m_hWnd = this;
-    }
-    return *m_temporary;
-}
-
 LRESULT HWND__::DefaultProc(UINT, WPARAM, LPARAM)
 {
     return 0;
 }
 
-std::string WindowText(const HWND__& window)
+namespace backend {
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const QWidget* widget = window.widget;
+    return window_map::Deliver(window, message, wParam, lParam);
+}
+
+LRESULT DefaultProcessing(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return window->DefaultProc(message, wParam, lParam);
+}
+
+std::string Text(HWND window)
+{
+    const QWidget* widget = window->widget;
     QString text;
     if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
         text = edit->text();
@@ -43,9 +44,9 @@ std::string WindowText(const HWND__& window)
     return text.toStdString();
 }
 
-void SetWindowTextOf(HWND__& window, std::string_view text)
+void SetText(HWND window, std::string_view text)
 {
-    QWidget* widget = window.widget;
+    QWidget* widget = window->widget;
     const QString value = FromUtf8(text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         edit->setText(value);
@@ -56,3 +57,29 @@ void SetWindowTextOf(HWND__& window, std::string_view text)
     else if (widget != nullptr && widget->isWindow())
         widget->setWindowTitle(value);
 }
+
+void FocusControl(HWND control, bool selectText)
+{
+    control->widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control->widget); edit != nullptr && selectText)
+        edit->selectAll();
+}
+
+bool IsMinimized(HWND window)
+{
+    return window->widget != nullptr && window->widget->isMinimized();
+}
+
+RECT ClientRect(HWND window)
+{
+    const QWidget* widget = window->widget;
+    return RECT{0, 0, widget != nullptr ? widget->width() : 0, widget != nullptr ? widget->height() : 0};
+}
+
+HWND FindControl(HWND dialog, int id)
+{
+    const DialogWindow* window = dialog->AsDialog();
+    return window != nullptr ? window->FindControl(id) : nullptr;
+}
+
+}  // namespace backend

@@ -39,6 +39,7 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellingsLaterValuesWinning)
     EXPECT_EQ(command.request.order, RowOrder::ScanOrder);
 
     EXPECT_EQ(Parse({"--precision", "180"}).request.precision, 180.0);
+    EXPECT_TRUE(Parse({"--json", "--ascending"}).request.json);
 }
 
 TEST(CommandLine, HelpAndVersionStopTheReading)
@@ -56,6 +57,7 @@ TEST(CommandLineErrors, NameTheOptionAndTheFault)
     EXPECT_EQ(ErrorOf({"--v1"}), "--v1: falta el valor");
     EXPECT_EQ(ErrorOf({"--precision", "--csv"}), "--precision: falta el valor");
     EXPECT_EQ(ErrorOf({"--csv=yes"}), "--csv: no admite ningún valor");
+    EXPECT_EQ(ErrorOf({"--csv", "--json"}), "--json: no se puede usar junto con --csv");
 
     EXPECT_EQ(ErrorOf({"--v2", "abc"}), "--v2: \"abc\" no es un número");
     EXPECT_EQ(ErrorOf({"--v1="}), "--v1: el valor está vacío");
@@ -65,6 +67,25 @@ TEST(CommandLineErrors, NameTheOptionAndTheFault)
     EXPECT_EQ(ErrorOf({"--v6=0x10"}), "--v6: \"0x10\": no se admite la notación hexadecimal");
     // A line break in the value must not split the one-line message.
     EXPECT_EQ(ErrorOf({"--v1", "1\n2"}), "--v1: \"1?2\" lleva texto sobrante tras el número");
+}
+
+TEST(CommandLineErrors, ShowTheUsersTextOnOneShortLine)
+{
+    EXPECT_EQ(ErrorOf({"--foo\nbar"}), "--foo?bar: opción desconocida");
+    EXPECT_EQ(ErrorOf({"--\x1b[31mred=1"}), "--?[31mred: opción desconocida");
+    const std::string digits(10000, '9');
+    EXPECT_EQ(ErrorOf({"--v1", digits}), "--v1: \"" + digits.substr(0, 48) + "…\" está fuera del intervalo representable");
+    EXPECT_EQ(ErrorOf({"--" + digits}), "--" + digits.substr(0, 46) + "…: opción desconocida");
+}
+
+TEST(CommandLine, DoubleDashEndsTheOptionsAndNothingMayFollow)
+{
+    const CommandLine ended = Parse({"--v3", "3", "--"});
+    ASSERT_EQ(ended.action, CommandAction::Scan);
+    EXPECT_EQ(ended.request.coefficients[3], 3.0);
+    EXPECT_EQ(ErrorOf({"--", "--v1", "1"}), "\"--v1\": argumento no esperado (tras -- no se admiten más argumentos)");
+    EXPECT_EQ(ErrorOf({"--", "--help"}), "\"--help\": argumento no esperado (tras -- no se admiten más argumentos)");
+    EXPECT_EQ(ErrorOf({"--v1", "--"}), "--v1: falta el valor");
 }
 
 TEST(CommandLineErrors, PrecisionOutsideItsRange)

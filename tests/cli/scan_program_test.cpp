@@ -34,13 +34,15 @@ std::string ShellQuoted(const std::string& text)
     return quoted;
 }
 
-// Runs the program with arguments; stdout goes to stdoutTarget when one is given.
-ProgramRun RunScan(std::initializer_list<std::string> arguments, const std::string& stdoutTarget = "")
+// Runs the program with arguments; stdout goes to stdoutTarget when one is given, and
+// shellPrefix (such as a ulimit) comes first in the shell command.
+ProgramRun RunScan(std::initializer_list<std::string> arguments, const std::string& stdoutTarget = "",
+                   const std::string& shellPrefix = "")
 {
     // One file per test process: CTest runs the tests of this program in parallel.
     const std::string errPath =
         ::testing::TempDir() + "zelmara-scan-stderr-" + std::to_string(getpid());
-    std::string command = ShellQuoted(ZELMARA_SCAN_PATH);
+    std::string command = shellPrefix + ShellQuoted(ZELMARA_SCAN_PATH);
     for (const std::string& argument : arguments) command.append(" ").append(ShellQuoted(argument));
     command.append(" 2>").append(ShellQuoted(errPath));
     if (!stdoutTarget.empty()) command.append(" >").append(stdoutTarget);
@@ -121,6 +123,42 @@ TEST(ScanProgram, BadInputPrintsOneSpanishLineAndExitsTwo)
         EXPECT_TRUE(run.err.starts_with("zelmara-scan: --v")) << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
     }
+}
+
+TEST(ScanProgram, DoubleDashEndsTheOptions)
+{
+    EXPECT_EQ(RunScan({"--v3", "3", "--"}).out, RunScan({"--v3", "3"}).out);
+    const ProgramRun refused = RunScan({"--", "--v3", "3"});
+    EXPECT_EQ(refused.exitStatus, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err, "zelmara-scan: \"--v3\": argumento no esperado (tras -- no se admiten más argumentos)\n");
+}
+
+// Under shrinking address-space limits the finest scan either completes or stops with one
+// Spanish line and status 1 after a prefix of the table; it never aborts.
+TEST(ScanProgram, RunningOutOfMemoryIsReportedNotACrash)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer needs more address space than any limit tried here";
+#endif
+    const auto limit = [](int kilobytes) { return "ulimit -v " + std::to_string(kilobytes) + "; "; };
+    int lowest = 3000;
+    while (lowest < 60000 && RunScan({"--version"}, "", limit(lowest)).exitStatus != 0) lowest += 1000;
+    const std::string table = RunScan({"--precision", "0.0001"}).out;
+    ASSERT_GT(table.size(), 20000000u);
+    bool sawFailure = false;
+    for (const int kilobytes : {lowest, lowest + 1000, lowest + 2000, lowest + 4000, lowest + 8000, 60000}) {
+        const ProgramRun run = RunScan({"--precision", "0.0001"}, "", limit(kilobytes));
+        if (run.exitStatus == 0) {
+            EXPECT_EQ(run.out.size(), table.size()) << kilobytes;
+            continue;
+        }
+        sawFailure = true;
+        EXPECT_EQ(run.exitStatus, 1) << kilobytes;
+        EXPECT_EQ(run.err, "zelmara-scan: no hay memoria suficiente\n") << kilobytes;
+        EXPECT_TRUE(table.starts_with(run.out)) << kilobytes;
+    }
+    EXPECT_TRUE(sawFailure) << "no limit made the scan run out of memory";
 }
 
 TEST(ScanProgram, HelpVersionAndFailedWrites)

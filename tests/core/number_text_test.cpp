@@ -52,6 +52,24 @@ TEST(NumberText, GFormMatchesPrintfInTheCLocale)
     for (const double value : RandomDoubles(200000)) ASSERT_EQ(FormatG(value), PrintfG(value));
 }
 
+// Numbers written without an exponent take a quicker path than the others: check it at every
+// decimal exponent, at the edges of each decade, and at six-digit ties (exact only above 1e5).
+TEST(NumberText, GFormWithoutExponentMatchesPrintfAtEdgesAndTies)
+{
+    std::vector<double> values = {100000.5, 100001.5, 123456.5, 999999.5, 999999.4999999999, 0.5, 0.25};
+    for (double decade = 1e-6; decade < 1e7; decade *= 10)
+        for (const double edge : {decade, 9.999995 * decade, 9.999985 * decade, 1.000005 * decade})
+            for (const double toward : {0.0, 1e300})
+                values.push_back(std::nextafter(edge, toward));
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> exponent(-5.0, 6.5);
+    for (int i = 0; i < 200000; ++i) values.push_back(std::pow(10.0, exponent(random)));
+    for (const double value : values) {
+        ASSERT_EQ(FormatG(value), PrintfG(value)) << std::hexfloat << value;
+        ASSERT_EQ(FormatG(-value), PrintfG(-value)) << std::hexfloat << value;
+    }
+}
+
 TEST(NumberText, RoundTripFormIsTheShortestGFormThatReadsBack)
 {
     EXPECT_EQ(FormatRoundTrip(0.0), "0");

@@ -4,18 +4,10 @@
 #include "gui_test_support.h"
 #include "number_text.h"
 
-#include <QAbstractButton>
-#include <QLocale>
-#include <QMessageBox>
-#include <QTest>
-#include <QTimer>
-
 #include <cmath>
 #include <limits>
 
 namespace {
-
-using platform_testing::MessageBoxRecorder;
 
 class DataExchangeTest : public GuiTest {};
 
@@ -24,13 +16,12 @@ TEST_F(DataExchangeTest, FillsTheFieldsWithPointNumbersUnderTheSpanishLocale)
     CTestDlg dlg;
     dlg.m_V[4] = -2.5e-7;
     const INT_PTR result = RunDriven(dlg, [](CDialog& shown) {
-        EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral(","));   // Qt itself is Spanish
-        EXPECT_EQ(Edit(shown, IDC_PRECISION)->text(), "0.005");
-        EXPECT_EQ(Edit(shown, IDC_V1)->text(), "0");
-        EXPECT_EQ(Edit(shown, IDC_V4)->text(), "-2.5e-07");
+        EXPECT_EQ(ControlText(shown, IDC_PRECISION), "0.005");
+        EXPECT_EQ(ControlText(shown, IDC_V1), "0");
+        EXPECT_EQ(ControlText(shown, IDC_V4), "-2.5e-07");
         // OnInitDialog returned TRUE: the first tab stop has the focus, its text selected.
-        EXPECT_EQ(platform_testing::DialogOf(shown)->focusWidget(), Edit(shown, IDC_V1));
-        EXPECT_EQ(Edit(shown, IDC_V1)->selectedText(), "0");
+        EXPECT_EQ(FocusedControl(shown), IDC_V1);
+        EXPECT_EQ(SelectedText(shown, IDC_V1), "0");
         shown.EndDialog(IDOK);
     });
     EXPECT_EQ(result, IDOK);
@@ -62,7 +53,6 @@ TEST_F(DataExchangeTest, StopsAtTheFirstBadFieldWhichAloneIsReportedAndFocused)
     CTestDlg dlg;
     MessageBoxRecorder boxes;
     RunDriven(dlg, [&](CDialog& shown) {
-        QDialog* window = platform_testing::DialogOf(shown);
         Type(shown, IDC_V1, "7");
         Type(shown, IDC_V2, "x");
         Type(shown, IDC_PRECISION, "200");
@@ -72,8 +62,8 @@ TEST_F(DataExchangeTest, StopsAtTheFirstBadFieldWhichAloneIsReportedAndFocused)
         EXPECT_EQ(boxes.Calls()[0].text, "Escriba un número entre 0.0001 y 180.");
         EXPECT_EQ(boxes.Calls()[0].caption, "Zelmara");
         EXPECT_EQ(boxes.Calls()[0].type, MB_ICONEXCLAMATION);
-        EXPECT_EQ(window->focusWidget(), Edit(shown, IDC_PRECISION));
-        EXPECT_EQ(Edit(shown, IDC_PRECISION)->selectedText(), "200");
+        EXPECT_EQ(FocusedControl(shown), IDC_PRECISION);
+        EXPECT_EQ(SelectedText(shown, IDC_PRECISION), "200");
         EXPECT_EQ(dlg.m_precision, 0.005);
         EXPECT_EQ(dlg.m_V[1], 0.0);   // after the failure: untouched
 
@@ -81,8 +71,8 @@ TEST_F(DataExchangeTest, StopsAtTheFirstBadFieldWhichAloneIsReportedAndFocused)
         EXPECT_FALSE(shown.UpdateData(TRUE));
         ASSERT_EQ(boxes.Calls().size(), 2u);
         EXPECT_EQ(boxes.Calls()[1].text, "Escriba un número.");
-        EXPECT_EQ(window->focusWidget(), Edit(shown, IDC_V2));
-        EXPECT_EQ(Edit(shown, IDC_V2)->selectedText(), "x");
+        EXPECT_EQ(FocusedControl(shown), IDC_V2);
+        EXPECT_EQ(SelectedText(shown, IDC_V2), "x");
         EXPECT_EQ(dlg.m_precision, 0.5);   // before the failure: read
         EXPECT_EQ(dlg.m_V[1], 7.0);
         shown.EndDialog(IDCANCEL);
@@ -137,36 +127,16 @@ TEST_F(DataExchangeTest, OkEndsTheDialogOnlyAfterASuccessfulExchange)
     CTestDlg dlg;
     MessageBoxRecorder boxes;
     const INT_PTR result = RunDriven(dlg, [&](CDialog& shown) {
-        QWidget* ok = platform_testing::ControlOf(shown, IDOK);
         Type(shown, IDC_V3, "tres");
-        QTest::mouseClick(ok, Qt::LeftButton);
+        Click(shown, IDOK);
         EXPECT_EQ(boxes.Calls().size(), 1u);
-        EXPECT_TRUE(platform_testing::DialogOf(shown)->isVisible());
+        EXPECT_TRUE(IsShown(shown));
         Type(shown, IDC_V3, "3");
-        QTest::mouseClick(ok, Qt::LeftButton);
+        Click(shown, IDOK);
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(dlg.m_V[3], 3.0);
     EXPECT_EQ(boxes.Calls().size(), 1u);
-}
-
-TEST_F(DataExchangeTest, RealMessageBoxesCarryTheTitleAndSpanishButtons)
-{
-    QString caption, text;
-    QStringList buttons;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        caption = box->windowTitle();
-        text = box->text();
-        for (const QAbstractButton* button : box->buttons()) buttons << button->text();
-        box->button(QMessageBox::Cancel)->click();
-    });
-    EXPECT_EQ(AfxMessageBox("¿Seguro?", MB_OKCANCEL | MB_ICONQUESTION), IDCANCEL);
-    EXPECT_EQ(caption, "Zelmara");
-    EXPECT_EQ(text, QStringLiteral("¿Seguro?"));
-    buttons.sort();
-    EXPECT_EQ(buttons.join("|").toStdString(), "Aceptar|Cancelar");
 }
 
 // A dialog whose exchange names a control its template lacks.
@@ -211,12 +181,12 @@ protected:
 TEST_F(DataExchangeTest, AControlThatCannotBeAttachedEndsTheExchangeAsFailed)
 {
     CDoubleAttachDlg twice;
-    platform_testing::WhenNextDialogShown([](CDialog& shown) { shown.EndDialog(IDOK); });
+    WhenNextDialogShown([](CDialog& shown) { shown.EndDialog(IDOK); });
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(twice.DoModal(), -1);
     EXPECT_NE(::testing::internal::GetCapturedStderr().find("1007"), std::string::npos);
-    EXPECT_EQ(platform_testing::PendingDialogDrivers(), 1) << "the dialog was shown";
-    platform_testing::ClearDialogDrivers();
+    EXPECT_EQ(PendingDialogDrivers(), 1) << "the dialog was shown";
+    ClearDialogDrivers();
     EXPECT_EQ(twice.m_first.m_hWnd, nullptr);
     EXPECT_EQ(twice.m_second.m_hWnd, nullptr);
 

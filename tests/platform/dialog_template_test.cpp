@@ -4,6 +4,7 @@
 
 #include "dialog_units.h"
 #include "gui_test_support.h"
+#include "qt_gui_test.h"
 
 #include <QFontMetrics>
 #include <QIcon>

@@ -51,3 +51,13 @@ void CTestDlg::OnComputeExtrema()
     ++computeClicks;
     if (onCompute) onCompute();
 }
+
+void AppendAboutEntry(CWnd& dlg)
+{
+    CMenu* menu = dlg.GetSystemMenu(FALSE);
+    ASSERT_NE(menu, nullptr);
+    CString text;
+    ASSERT_TRUE(text.LoadString(IDS_ABOUTBOX));
+    ASSERT_TRUE(menu->AppendMenu(MF_SEPARATOR));
+    ASSERT_TRUE(menu->AppendMenu(MF_STRING, IDM_ABOUTBOX, text));
+}

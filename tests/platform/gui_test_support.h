@@ -1,7 +1,7 @@
 #pragma once
 
-// What the framework layer's GUI tests share: the application object, and a dialog on the main
-// template with the program's exchange.
+// What the framework layer's GUI tests share, on any backend: the application object, and a
+// dialog on the main template with the program's exchange.
 
 #include "afxcmn.h"
 #include "afxwin.h"
@@ -11,6 +11,8 @@
 #include <array>
 #include <functional>
 #include <vector>
+
+using namespace test_driver;
 
 // The test program's application object. Its map routes ID_HELP as the program's does.
 class CTestApp : public CWinApp {
@@ -40,3 +42,7 @@ protected:
     afx_msg void OnComputeExtrema();
     DECLARE_MESSAGE_MAP()
 };
+
+// Appends the About entry to dlg's system menu as the program does: a separator, then the
+// string resource.
+void AppendAboutEntry(CWnd& dlg);

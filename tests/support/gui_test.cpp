@@ -1,29 +1,18 @@
 #include "gui_test.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QTest>
-
 #include <memory>
+#include <string>
 
 namespace {
 
-// Starts Qt once for the test program, as the program's entry point does.
+// Starts the toolkit once for the test program, as the program's entry point does.
 class ApplicationEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
-        // These tests never need a display, whoever runs them.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        m_application = platform_testing::StartApplication(m_argc, m_argv);
-    }
-    void TearDown() override { m_application.reset(); }
+    void SetUp() override { m_toolkit = test_driver::StartApplication("gui_test"); }
+    void TearDown() override { m_toolkit.reset(); }
 
 private:
-    char m_name[9] = "gui_test";
-    char* m_argv[2] = {m_name, nullptr};
-    int m_argc = 1;
-    std::unique_ptr<QApplication> m_application;
+    std::unique_ptr<backend::Toolkit> m_toolkit;
 };
 
 [[maybe_unused]] const auto* const environment =
@@ -31,75 +20,23 @@ private:
 
 }  // namespace
 
+void ExpectDialogDriversFinished()
+{
+    EXPECT_EQ(test_driver::PendingDialogDrivers(), 0) << "a queued driver was never run";
+    test_driver::ClearDialogDrivers();
+    EXPECT_EQ(test_driver::TakeDialogsLeftOpen(), 0) << "a driver left its dialog open";
+}
+
+void GuiTest::SetUp()
+{
+    test_driver::SetFailureHandler([](const std::string& what) { ADD_FAILURE() << what; });
+}
+
 void GuiTest::TearDown()
 {
-    EXPECT_EQ(platform_testing::PendingDialogDrivers(), 0) << "a queued driver was never run";
-    platform_testing::ClearDialogDrivers();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QStringList leaked;
-    for (const QWidget* window : QApplication::topLevelWidgets())
-        leaked << window->metaObject()->className() + QStringLiteral(" ") + window->objectName();
-    EXPECT_TRUE(leaked.isEmpty()) << "top-level windows left: " << leaked.join(", ").toStdString();
-}
-
-INT_PTR RunDriven(CDialog& dlg, std::function<void(CDialog&)> driver)
-{
-    platform_testing::WhenNextDialogShown(std::move(driver));
-    return dlg.DoModal();
-}
-
-QLineEdit* Edit(const CWnd& dlg, int id)
-{
-    return qobject_cast<QLineEdit*>(platform_testing::ControlOf(dlg, id));
-}
-
-void Type(const CWnd& dlg, int id, const char* text)
-{
-    QLineEdit* edit = Edit(dlg, id);
-    ASSERT_NE(edit, nullptr) << "no edit " << id;
-    edit->selectAll();
-    const QString typed = QString::fromUtf8(text);
-    bool ascii = true;
-    for (const QChar c : typed) ascii = ascii && c.unicode() < 0x80;
-    if (typed.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Backspace);
-    else if (ascii)
-        QTest::keyClicks(edit, typed);
-    else
-        edit->insert(typed);   // as an input method commits it: QTest types ASCII only
-}
-
-void ClickButton(const CWnd& dlg, int id)
-{
-    auto* button = qobject_cast<QAbstractButton*>(platform_testing::ControlOf(dlg, id));
-    ASSERT_NE(button, nullptr) << "no button " << id;
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void SavePicture(const CWnd& dlg, const std::string& fileName)
-{
-    const QImage picture = platform_testing::GrabWindow(dlg);
-    ASSERT_FALSE(picture.isNull());
-    EXPECT_TRUE(picture.save(QString::fromStdString(fileName)));
-}
-
-QImage DialogSurface(const CWnd& dlg)
-{
-    QDialog* window = platform_testing::DialogOf(dlg);
-    QImage image(window->size(), QImage::Format_RGB32);
-    window->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-    return image;
-}
-
-PictureDifference Difference(const QImage& before, const QImage& after)
-{
-    PictureDifference difference;
-    for (int y = 0; y < before.height(); ++y) {
-        for (int x = 0; x < before.width(); ++x) {
-            if (before.pixel(x, y) == after.pixel(x, y)) continue;
-            difference.bounds |= QRect(x, y, 1, 1);
-            ++difference.pixels;
-        }
-    }
-    return difference;
+    ExpectDialogDriversFinished();
+    std::string left;
+    for (const std::string& window : test_driver::TopLevelWindows()) left += window + "; ";
+    EXPECT_TRUE(left.empty()) << "top-level windows left: " << left;
+    test_driver::SetFailureHandler(nullptr);
 }

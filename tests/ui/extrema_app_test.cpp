@@ -2,11 +2,7 @@
 
 #include "ui_test_support.h"
 
-#include <QApplication>
-
 namespace {
-
-using platform_testing::DialogOf;
 
 class ExtremaAppTest : public GuiTest {};
 
@@ -16,11 +12,10 @@ TEST_F(ExtremaAppTest, RunsTheMainDialogAsTheOnlyWindowAndEndsWhenItCloses)
     ASSERT_NE(app, nullptr);
     int windowsShown = 0;
     bool mainWindowWasTheDialog = false;
-    platform_testing::WhenNextDialogShown([&](CDialog& shown) {
-        windowsShown = 0;
-        for (const QWidget* window : QApplication::topLevelWidgets()) windowsShown += window->isVisible();
+    WhenNextDialogShown([&](CDialog& shown) {
+        windowsShown = ShownTopLevelWindows();
         mainWindowWasTheDialog = app->m_pMainWnd == &shown;
-        EXPECT_EQ(DialogOf(shown)->windowTitle(), "Puntos extremos del potencial de torsión");
+        EXPECT_EQ(Title(shown), "Puntos extremos del potencial de torsión");
         shown.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
     });
     EXPECT_EQ(app->InitInstance(), FALSE);

@@ -1,9 +1,0 @@
-#include "extrema_app.h"
-
-// The one application object; the framework's entry point finds it and calls InitInstance.
-CExtremaApp theApp;
-
-int main(int argc, char** argv)
-{
-    return AfxWinMain(argc, argv);
-}

@@ -1,0 +1,129 @@
+#pragma once
+
+// The test driver: what tests and benches use to run the program's dialogs as a user does, on
+// any backend (library zelmara_platform_testing; never for ui/ or app/). A test queues a driver
+// with WhenNextDialogShown (or calls RunDriven); the driver runs inside the dialog's modal loop
+// once it is shown, acts with the functions below, ends the dialog, or queues a driver for a
+// dialog it opens in turn. A dialog its driver leaves open is ended with kDriverLeftDialogOpen
+// and counted, so that a test never hangs and its fixture can fail.
+//
+// Dialogs are named by their window object, controls by their ID in the dialog's template.
+// Every reading first lets the toolkit handle what is pending, as the user's eyes would.
+
+#include "afxwin.h"
+#include "backend.h"
+#include "hooks.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace test_driver {
+
+// A driver function that cannot do what it was asked (a control the dialog lacks, say) reports
+// it here: to the handler when one is set (a test fixture makes it a failure), else on stderr
+// before aborting the program.
+void SetFailureHandler(std::function<void(const std::string& what)> handler);
+void ReportFailure(const std::string& what);
+
+// Starts the toolkit as AfxWinMain does, without calling InitInstance; with no display, as
+// tests need none. Keep the result alive for the whole test program.
+std::unique_ptr<backend::Toolkit> StartApplication(const char* programName);
+
+// ---- Message boxes
+
+// One message box shown through AfxMessageBox.
+struct MessageBoxCall {
+    std::string text;
+    std::string caption;
+    UINT type = 0;
+};
+
+// While alive, every message box is recorded instead of shown and answered with answer.
+class MessageBoxRecorder {
+public:
+    explicit MessageBoxRecorder(int answer = IDOK);
+    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+    ~MessageBoxRecorder();
+
+    const std::vector<MessageBoxCall>& Calls() const { return m_calls; }
+
+private:
+    std::vector<MessageBoxCall> m_calls;
+};
+
+// ---- Modal runs
+
+using platform_hooks::kDriverLeftDialogOpen;
+
+void WhenNextDialogShown(std::function<void(CDialog& dialog)> driver);
+// Queues driver for dlg and runs it modally: DoModal's result.
+INT_PTR RunDriven(CDialog& dlg, std::function<void(CDialog& dialog)> driver);
+// The drivers queued and not yet taken by a dialog; ClearDialogDrivers drops them.
+int PendingDialogDrivers();
+void ClearDialogDrivers();
+// The dialogs drivers have left open since the last call, which resets the count.
+int TakeDialogsLeftOpen();
+
+// ---- Acting as a user
+
+enum class Key { Enter, Escape, Tab, F1 };
+
+// Replaces an edit's text as a user does: selects all of it, then types text (or deletes it).
+void Type(const CWnd& dialog, int id, std::string_view text);
+// Presses key with the focus in control id.
+void PressKey(const CWnd& dialog, int id, Key key);
+// Clicks push button id with the mouse.
+void Click(const CWnd& dialog, int id);
+// Clicks the dialog's close box.
+void CloseBox(const CWnd& dialog);
+// Minimises the window.
+void Minimize(const CWnd& window);
+// Chooses the system-menu entry with command id as its popup does: WM_SYSCOMMAND once the
+// menu has closed. False when the menu has no enabled entry with that id.
+bool ChooseSystemMenuEntry(const CWnd& dialog, UINT id);
+// Lets the toolkit handle what is pending (posted messages, batched list updates).
+void LetEventsRun();
+// Paints the whole window now, as it would appear on the screen.
+void PaintNow(const CWnd& window);
+
+// ---- Reading what the user sees
+
+std::string Title(const CWnd& window);
+bool IsShown(const CWnd& window);
+// The text of control id: an edit's contents, a static's or button's caption.
+std::string ControlText(const CWnd& dialog, int id);
+// The selected part of edit id's text.
+std::string SelectedText(const CWnd& dialog, int id);
+// The ID of the dialog's control that has the keyboard focus; 0 when none has.
+int FocusedControl(const CWnd& dialog);
+// The texts of the dialog's static texts (not pictures), in template order.
+std::vector<std::string> StaticTexts(const CWnd& dialog);
+
+// The rows of list view id as its view shows them, top first, every column's text; its column
+// headings, and their widths in pixels.
+std::vector<std::vector<std::string>> ShownListRows(const CWnd& dialog, int id);
+int ShownListRowCount(const CWnd& dialog, int id);
+std::vector<std::string> ListHeadings(const CWnd& dialog, int id);
+std::vector<int> ListColumnWidths(const CWnd& dialog, int id);
+
+// The system menu as its popup shows it.
+struct SystemMenuEntry {
+    std::string text;   // with its '&' and "\t" shortcut text
+    UINT id = 0;        // 0 for a separator
+    bool separator = false;
+    bool enabled = true;
+    bool operator==(const SystemMenuEntry&) const = default;
+};
+std::vector<SystemMenuEntry> SystemMenuEntries(const CWnd& dialog);
+
+// The program's top-level windows that exist now, shown or not (after windows that are
+// going have gone), each described in a few words.
+std::vector<std::string> TopLevelWindows();
+// How many of them are shown.
+int ShownTopLevelWindows();
+
+}  // namespace test_driver
