@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev
   clang-14 libclang-rt-14-dev libfuzzer-14-dev
+  python3-mpmath libxml2-utils
   fonts-dejavu-core locales
   desktop-file-utils appstream man-db dpkg-dev lintian file
 )

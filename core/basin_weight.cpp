@@ -1,0 +1,199 @@
+#include "basin_weight.h"
+
+#include "chebyshev_u.h"
+#include "unit_scale.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <vector>
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+// V(psi_min + s) - V(psi_min), s in radians of psi = 180 - phi, for a minimum at psi_min.
+// With cn = Vn cos(n psi_min) and sn = Vn sin(n psi_min) it is
+//   sum_n cn sin^2(n s / 2) + 1/2 sum_n sn (sin(n s) - n sin s),
+// the term 1/2 sin s sum_n n sn being dV/dpsi at the minimum, zero, and left out: computed, it
+// would be a rounding residue that outweighs the true difference next to the minimum. For small
+// s, sin(n s) - n sin s = sin s (U(n-1)(cos s) - n) is taken as a polynomial in 1 - cos s
+// without a constant term, so every part keeps its relative accuracy as s goes to zero.
+class Excess {
+public:
+    Excess(const CoefficientSet& V, double minimum)
+    {
+        for (std::size_t n = 1; n <= 6; ++n) {
+            const double angle = ((static_cast<double>(n) * (180.0 - minimum)) * kPi) / 180.0;
+            cosine_[n] = V[n] * std::cos(angle);
+            sine_[n] = V[n] * std::sin(angle);
+        }
+    }
+
+    double operator()(double s) const
+    {
+        const double half = 0.5 * s;
+        std::array<double, 7> sinHalf{0.0, std::sin(half)};   // sin(n s / 2)
+        std::array<double, 7> cosHalf{1.0, std::cos(half)};   // cos(n s / 2)
+        for (std::size_t n = 2; n <= 6; ++n) {
+            sinHalf[n] = 2.0 * cosHalf[1] * sinHalf[n - 1] - sinHalf[n - 2];
+            cosHalf[n] = 2.0 * cosHalf[1] * cosHalf[n - 1] - cosHalf[n - 2];
+        }
+        double even = 0.0, odd = 0.0;
+        for (std::size_t n = 1; n <= 6; ++n) even += cosine_[n] * (sinHalf[n] * sinHalf[n]);
+
+        const double oneMinusCos = 2.0 * sinHalf[1] * sinHalf[1];
+        const double sinS = 2.0 * sinHalf[1] * cosHalf[1];
+        if (oneMinusCos <= 0.5) {
+            const chebyshev_u::Table& aboutOne = chebyshev_u::kAbout[2];
+            for (std::size_t n = 2; n <= 6; ++n) {
+                double q = 0.0;   // U(n-1)(1 - y) - n at y = 1 - cos s
+                for (std::size_t k = n - 1; k >= 1; --k)
+                    q = (q + static_cast<double>(aboutOne[n][k])) * -oneMinusCos;
+                odd += sine_[n] * q;
+            }
+            odd *= 0.5 * sinS;
+        } else {
+            for (std::size_t n = 2; n <= 6; ++n)
+                odd += sine_[n] * (sinHalf[n] * cosHalf[n] - static_cast<double>(n) * 0.5 * sinS);
+        }
+        return even + odd;
+    }
+
+private:
+    std::array<double, 7> cosine_{};
+    std::array<double, 7> sine_{};
+};
+
+// The 7-point Gauss and 15-point Kronrod rules on [-1, 1]: the positive Kronrod nodes, largest
+// first, then 0 (those at odd indices, and 0, are the Gauss nodes), and the weights.
+constexpr std::array<double, 8> kKronrodNodes{
+    0.991455371120812639206854697526329, 0.949107912342758524526189684047851,
+    0.864864423359769072789712788640926, 0.741531185599394439863864773280788,
+    0.586087235467691130294144845693013, 0.405845151377397166906606412076961,
+    0.207784955007898467600689403773245, 0.0};
+constexpr std::array<double, 8> kKronrodWeights{
+    0.022935322010529224963732008058970, 0.063092092629978553290700663189204,
+    0.104790010322250183839876322541518, 0.140653259715525918745189590510238,
+    0.169004726639267902826583426598550, 0.190350578064785409913256402421014,
+    0.204432940075298892414161999234649, 0.209482141084727828012999174891714};
+constexpr std::array<double, 4> kGaussWeights{
+    0.129484966168869693270611432679082, 0.279705391489276667901467771423780,
+    0.381830050505118944950369775488975, 0.417959183673469387755102040816327};
+// At most this many pieces per integral: where rounding in the integrand keeps the two rules
+// from agreeing as closely as asked, the best estimate so far is taken.
+constexpr std::size_t kMaxPieces = 64;
+
+struct Piece {
+    double a, b;
+    double value;   // the Kronrod sum
+    double error;   // its estimated error
+};
+
+// Both rules on [a, b], with the error estimate of QUADPACK's QK15: the Gauss-Kronrod difference
+// scaled down by how rough the integrand is (the Kronrod sum is much better than the Gauss sum
+// it is compared with), and never below what rounding in the sums allows.
+template <class F>
+Piece GaussKronrod(const F& f, double a, double b)
+{
+    const double centre = 0.5 * (a + b);
+    const double half = 0.5 * (b - a);
+    std::array<double, 15> values;
+    values[14] = f(centre);
+    for (std::size_t i = 0; i < 7; ++i) {
+        values[2 * i] = f(centre - half * kKronrodNodes[i]);
+        values[2 * i + 1] = f(centre + half * kKronrodNodes[i]);
+    }
+    double kronrod = kKronrodWeights[7] * values[14], gauss = kGaussWeights[3] * values[14];
+    double absolute = kKronrodWeights[7] * std::fabs(values[14]);
+    for (std::size_t i = 0; i < 7; ++i) {
+        const double pair = values[2 * i] + values[2 * i + 1];
+        kronrod += kKronrodWeights[i] * pair;
+        absolute += kKronrodWeights[i] * (std::fabs(values[2 * i]) + std::fabs(values[2 * i + 1]));
+        if (i % 2 == 1) gauss += kGaussWeights[i / 2] * pair;
+    }
+    const double mean = 0.5 * kronrod;
+    double roughness = kKronrodWeights[7] * std::fabs(values[14] - mean);
+    for (std::size_t i = 0; i < 7; ++i)
+        roughness += kKronrodWeights[i] * (std::fabs(values[2 * i] - mean) + std::fabs(values[2 * i + 1] - mean));
+    double error = std::fabs((kronrod - gauss) * half);
+    roughness *= std::fabs(half);
+    if (roughness != 0.0 && error != 0.0) error = roughness * std::min(1.0, std::pow(200.0 * error / roughness, 1.5));
+    error = std::max(error, 50.0 * std::numeric_limits<double>::epsilon() * absolute * std::fabs(half));
+    return {a, b, kronrod * half, error};
+}
+
+// The integral of f over [a, b]: the piece with the largest error is halved until the errors
+// add up to at most tolerance (or kMaxPieces pieces are reached).
+template <class F>
+double Integrate(const F& f, double a, double b, double tolerance)
+{
+    std::vector<Piece> pieces{GaussKronrod(f, a, b)};
+    const auto byError = [](const Piece& x, const Piece& y) { return x.error < y.error; };
+    for (;;) {
+        double error = 0.0;
+        for (const Piece& p : pieces) error += p.error;
+        if (error <= tolerance || pieces.size() == kMaxPieces) break;
+        Piece& worst = *std::max_element(pieces.begin(), pieces.end(), byError);
+        const double middle = 0.5 * (worst.a + worst.b);
+        if (!(middle > worst.a && middle < worst.b)) break;
+        const Piece upper = GaussKronrod(f, middle, worst.b);
+        worst = GaussKronrod(f, worst.a, middle);
+        pieces.push_back(upper);
+    }
+    double value = 0.0;
+    for (const Piece& p : pieces) value += p.value;
+    return value;
+}
+
+// The integral of exp(-excess(direction * s) / RT) for s from 0 to length (radians), where the
+// excess grows with s from zero at the minimum.
+double SideIntegral(const Excess& excess, double direction, double length, double RT)
+{
+    if (length <= 0.0) return 0.0;
+    const auto above = [&](double s) { return excess(direction * s) / RT; };
+    const auto weight = [&](double s) { return std::exp(-above(s)); };
+
+    // The width where the excess reaches RT, to within a factor of two (the integrand is 1 at
+    // s = 0 and at least e^-4 at the width).
+    double width = length;
+    if (above(length) > 1.0) {
+        // above(length * 2^low) <= 1 < above(length * 2^high), starting from the smallest
+        // normal width, below which nothing is resolved.
+        int low = std::ilogb(std::numeric_limits<double>::min()) - std::ilogb(length), high = 0;
+        while (high - low > 1) {
+            const int mid = low + (high - low) / 2;
+            if (above(std::ldexp(length, mid)) > 1.0) high = mid;
+            else low = mid;
+        }
+        width = std::ldexp(length, high);
+    }
+
+    double total = Integrate(weight, 0.0, width, 1e-13 * width);
+    for (double a = width; a < length; a *= 2.0) {
+        // The integrand falls from weight(a) on, so the rest is at most weight(a) (length - a).
+        if (weight(a) * (length - a) <= 1e-16 * total) break;
+        total += Integrate(weight, a, std::min(2.0 * a, length), 1e-13 * total);
+    }
+    return total;
+}
+
+}  // namespace
+
+BasinWeight::BasinWeight(const CoefficientSet& V, double RT)
+{
+    const UnitScaledCoefficients scaled = ScaleToUnit(V);
+    unitV_ = scaled.V;
+    unitRT_ = std::ldexp(RT, -scaled.exponent);
+}
+
+double BasinWeight::operator()(double minimum, double below, double above) const
+{
+    const Excess excess(unitV_, minimum);
+    constexpr double kRadian = kPi / 180.0;
+    // Below the minimum in phi is above it in psi = 180 - phi.
+    return (SideIntegral(excess, 1.0, below * kRadian, unitRT_) +
+            SideIntegral(excess, -1.0, above * kRadian, unitRT_)) / kRadian;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "coefficient_set.h"
+
+// The Boltzmann weight of the basin of one minimum of V at one temperature: the integral of
+// exp(-(V(phi) - V(minimum)) / RT) over phi from minimum - below to minimum + above, in degrees.
+// Computed by adaptive Gauss-Kronrod quadrature on each side of the minimum, on intervals that
+// double in length from the width where V - V(minimum) reaches RT, so that a peak however narrow
+// (huge coefficients at 1 K) is integrated as surely as a broad one; the difference
+// V(phi) - V(minimum) is formed without cancelling the terms of V. Relative error about 1e-13
+// when that difference is well conditioned.
+class BasinWeight {
+public:
+    // V finite and not all zero; RT > 0 in the units of V (kcal/mol).
+    BasinWeight(const CoefficientSet& V, double RT);
+
+    // minimum: a minimum of V (degrees); below, above >= 0: the basin's extent on either side,
+    // in degrees, with no other minimum or maximum inside it.
+    double operator()(double minimum, double below, double above) const;
+
+private:
+    CoefficientSet unitV_;
+    double unitRT_;
+};

@@ -1,0 +1,213 @@
+#include "conformational_analysis.h"
+#include "extremum_scan.h"
+#include "number_text.h"
+#include "potential.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Kind = StationaryKind;
+constexpr double kPi = 3.141592653589793;
+
+ConformationalAnalysis Analyze(const CoefficientSet& V, double temperature = kDefaultTemperature)
+{
+    const ConformationalAnalysisResult result = AnalyzeConformations(V, temperature);
+    EXPECT_TRUE(result.ok()) << result.refusal;
+    return result.analysis;
+}
+
+// "angle:kind " for each point, angles rounded to 1e-7 degree.
+std::string Points(const ConformationalAnalysis& a)
+{
+    std::string text;
+    for (const StationaryPoint& p : a.points)
+        text += FormatRoundTrip(std::round(p.angle * 1e7) / 1e7) + ":" + "mMi"[static_cast<int>(p.kind)] + " ";
+    return text;
+}
+
+TEST(ConformationalAnalysis, KnownPotentials)
+{
+    const ConformationalAnalysis third = Analyze({0, 0, 0, 3, 0, 0, 0});
+    EXPECT_EQ(Points(third), "0:M 60:m 120:M 180:m 240:M 300:m ");
+    ASSERT_EQ(third.conformers.size(), 3u);
+    for (const Conformer& c : third.conformers) EXPECT_NEAR(c.population, 1.0 / 3.0, 1e-13);
+    EXPECT_EQ(third.conformers[2].basinFrom, third.points[4].angle);   // 300's basin: 240 ... 0
+    EXPECT_EQ(third.conformers[2].basinTo, third.points[0].angle);
+    ASSERT_EQ(third.barriers.size(), 6u);
+    for (const Barrier& b : third.barriers) EXPECT_NEAR(b.height, 3.0, 1e-12);
+    EXPECT_NEAR(third.barriers[0].to, 300.0, 1e-9);   // from 60, over 0 first, then over 120
+    EXPECT_NEAR(third.barriers[1].over, 120.0, 1e-9);
+
+    const ConformationalAnalysis second = Analyze({0, 0, 1, 0, 0, 0, 0});
+    EXPECT_EQ(Points(second), "0:m 90:M 180:m 270:M ");
+    EXPECT_EQ(second.barriers.size(), 4u);
+
+    // A flat-bottomed minimum: d2V is exactly zero at 180 and no other point lies near it.
+    const ConformationalAnalysis flat = Analyze({0, 4, -1, 0, 0, 0, 0});
+    EXPECT_EQ(Points(flat), "0:M 180:m ");
+    EXPECT_EQ(flat.points[1].curvature, 0.0);
+    ASSERT_EQ(flat.barriers.size(), 1u);   // the full-turn barrier
+    EXPECT_EQ(flat.barriers[0].height, 4.0);
+    EXPECT_EQ(flat.conformers[0].population, 1.0);
+
+    const ConformationalAnalysis zero = Analyze({});
+    EXPECT_TRUE(zero.constant);
+    EXPECT_TRUE(zero.points.empty() && zero.conformers.empty() && zero.barriers.empty());
+}
+
+// P(x) = sum n Vn U(n-1)(x) built with multiple roots; every coefficient is exact in binary.
+TEST(ConformationalAnalysis, MultipleRootsOfTheDerivative)
+{
+    // 3 (2x - 1)^2: a double root at x = 1/2, an inflection with a level tangent at 120 and 240.
+    EXPECT_EQ(Points(Analyze({0, 6, -3, 1, 0, 0, 0})), "0:M 120:i 180:m 240:i ");
+    // (2x - 1)^3: a triple root, flat maxima at 120 and 240.
+    const ConformationalAnalysis triple = Analyze({0, -4, 2.5, -1, 0.25, 0, 0});
+    EXPECT_EQ(Points(triple), "0:m 120:M 180:m 240:M ");
+    EXPECT_NEAR(triple.points[1].curvature, 0.0, 1e-15);
+
+    // 12 (x - r)^2 and 4 (x - r) with r next to 1 and -1: a pair of inflections or of maxima at
+    // 180 -+ acos(r), which come second and fourth after 0 and 180 whichever end they are near.
+    const double close = std::ldexp(1.0, -20);
+    for (const double r : {1 - close, -1 + close, 1 - 1e-9, -1 + 1e-9}) {
+        const double theta = std::acos(r) * 180.0 / kPi;
+        for (const bool doubleRoot : {false, true}) {
+            const ConformationalAnalysis a = doubleRoot ? Analyze({0, 12 * r * r + 3, -6 * r, 1, 0, 0, 0})
+                                                        : Analyze({0, -4 * r, 1, 0, 0, 0, 0});
+            // P(+-1) = 12e-18 is below the rounding of P's terms: that double root merges into
+            // the end point, which stays an extremum.
+            if (doubleRoot && std::fabs(r) == 1 - 1e-9) {
+                EXPECT_EQ(Points(a), "0:M 180:m ") << r;
+                continue;
+            }
+            ASSERT_EQ(a.points.size(), 4u) << r;
+            const Kind expected = doubleRoot ? Kind::Inflection : Kind::Maximum;
+            EXPECT_NEAR(a.points[1].angle, 180 - theta, 1e-7) << r;
+            EXPECT_NEAR(a.points[3].angle, 180 + theta, 1e-7) << r;
+            EXPECT_EQ(a.points[1].kind, expected) << r;
+            EXPECT_EQ(a.points[3].kind, expected) << r;
+        }
+    }
+}
+
+CoefficientSet RandomSet(std::mt19937_64& rng)
+{
+    std::uniform_real_distribution<double> value(-10.0, 10.0), chance(0.0, 1.0);
+    CoefficientSet V{};
+    while (std::all_of(V.begin() + 1, V.end(), [](double v) { return v == 0.0; }))
+        for (int n = 1; n <= 6; ++n) V[n] = chance(rng) < 0.7 ? value(rng) : 0.0;
+    return V;
+}
+
+bool HasPoint(const ConformationalAnalysis& a, double from, double to, Kind kind)
+{
+    return std::any_of(a.points.begin(), a.points.end(), [&](const StationaryPoint& p) {
+        return p.kind == kind && p.angle >= from && p.angle <= to;
+    });
+}
+
+TEST(ConformationalAnalysis, RandomSetsMatchADenseGridOfTheDerivative)
+{
+    std::mt19937_64 rng(8);
+    for (int trial = 0; trial < 300; ++trial) {
+        const CoefficientSet V = RandomSet(rng);
+        const ConformationalAnalysis a = Analyze(V, std::pow(10.0, trial % 5));
+        std::vector<Kind> extrema;
+        for (const StationaryPoint& p : a.points) {
+            if (p.kind != Kind::Inflection) extrema.push_back(p.kind);
+            const double mirror = p.angle == 0.0 ? 0.0 : 360.0 - p.angle;
+            EXPECT_TRUE(HasPoint(a, mirror - 1e-9, mirror + 1e-9, p.kind)) << trial << " " << p.angle;
+        }
+        for (std::size_t i = 0; i < extrema.size(); ++i)
+            EXPECT_NE(extrema[i], extrema[(i + 1) % extrema.size()]) << trial;
+
+        // dV/dpsi falls through zero (V rises with phi = 180 - psi) at a minimum.
+        double scale = 0.0;
+        for (int n = 1; n <= 6; ++n) scale += n * std::fabs(V[n]);
+        const double noise = 1e-12 * scale;
+        for (int g = 0; g < 36000; ++g) {
+            const double phi = g * 0.01, next = (g + 1) * 0.01;
+            const double d = PotentialDerivative(V, phi), dNext = PotentialDerivative(V, next);
+            if (std::fabs(d) < noise || std::fabs(dNext) < noise || (d > 0) == (dNext > 0)) continue;
+            const Kind kind = d > 0 ? Kind::Minimum : Kind::Maximum;
+            EXPECT_TRUE(HasPoint(a, phi - 1e-9, next + 1e-9, kind) || (g == 35999 && HasPoint(a, 0.0, 0.0, kind)))
+                << trial << " " << phi;
+        }
+
+        double total = 0.0;
+        for (const Conformer& c : a.conformers) {
+            EXPECT_TRUE(c.population >= 0.0 && c.population <= 1.0);
+            total += c.population;
+        }
+        EXPECT_NEAR(total, 1.0, 1e-12) << trial;
+    }
+}
+
+TEST(ConformationalAnalysis, ScanRowsLieNextToWellCurvedExtrema)
+{
+    std::mt19937_64 rng(9);
+    int checked = 0;
+    while (checked < 100) {
+        const CoefficientSet V = RandomSet(rng);
+        const ConformationalAnalysis a = Analyze(V);
+        const double perRadianSquared = (180.0 / kPi) * (180.0 / kPi);
+        if (std::any_of(a.points.begin(), a.points.end(), [&](const StationaryPoint& p) {
+                return std::fabs(p.curvature) * perRadianSquared < 0.5;
+            }))
+            continue;
+        ++checked;
+        // |dV/dpsi| < h / 10 = 0.001 and |d2V/dpsi2| >= 0.5 keep a row within 0.002 rad of a point.
+        ScanForExtrema(V, 0.01, [&](const ExtremumRow& row) {
+            EXPECT_TRUE(std::any_of(a.points.begin(), a.points.end(), [&](const StationaryPoint& p) {
+                return std::fabs(p.angle - row.angle) < 0.13;
+            })) << row.angle;
+        });
+    }
+}
+
+TEST(ConformationalAnalysis, ScalingMovesNoAngleAndExtremeSizesStayFinite)
+{
+    const CoefficientSet V{0, 1.3, -0.157, 2.5, 0.75, -1.1, 0.4};
+    const ConformationalAnalysis base = Analyze(V);
+    for (const int exponent : {-1000, -400, 400, 990}) {
+        CoefficientSet scaled = V;
+        for (int n = 1; n <= 6; ++n) scaled[n] = std::ldexp(V[n], exponent);
+        const ConformationalAnalysis a = Analyze(scaled, 1.0);
+        ASSERT_EQ(a.points.size(), base.points.size()) << exponent;
+        for (std::size_t i = 0; i < a.points.size(); ++i) {
+            EXPECT_EQ(a.points[i].angle, base.points[i].angle) << exponent;
+            EXPECT_EQ(a.points[i].kind, base.points[i].kind) << exponent;
+        }
+    }
+    // Peaks 1e-150 degree wide at 1 K and a flat integrand at 10000 K share a turn alike.
+    for (const auto& [size, temperature] : {std::pair{1e300, 1.0}, std::pair{1e-300, 10000.0}}) {
+        const ConformationalAnalysis a = Analyze({0, 0, 0, size, 0, 0, 0}, temperature);
+        ASSERT_EQ(a.conformers.size(), 3u);
+        for (const Conformer& c : a.conformers) EXPECT_NEAR(c.population, 1.0 / 3.0, 1e-12) << size;
+        for (const Barrier& b : a.barriers) EXPECT_TRUE(std::isfinite(b.height));
+        for (const StationaryPoint& p : a.points) EXPECT_TRUE(std::isfinite(p.potential) && std::isfinite(p.curvature));
+    }
+}
+
+TEST(ConformationalAnalysis, RefusesWhatItCannotAnalyse)
+{
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
+    for (const double bad : {nan, inf, -inf, 1.0000001e300, -2e300}) {
+        const ConformationalAnalysisResult result = AnalyzeConformations({0, 1, 0, bad, 0, 0, 0});
+        EXPECT_FALSE(result.ok());
+        EXPECT_NE(result.refusal.find("V3"), std::string::npos) << result.refusal;
+    }
+    for (const double temperature : {0.999, 10000.001, nan, inf, -300.0})
+        EXPECT_FALSE(AnalyzeConformations({0, 1, 0, 0, 0, 0, 0}, temperature).ok()) << temperature;
+    EXPECT_TRUE(AnalyzeConformations({0, 1e300, 0, -1e300, 0, 0, 1e300}, kMinTemperature).ok());
+    EXPECT_TRUE(AnalyzeConformations({0, 1, 0, 0, 0, 0, 0}, kMaxTemperature).ok());
+}
+
+}  // namespace
