@@ -67,6 +67,14 @@ void CheckIds(const std::vector<Entry>& entries, IdOf idOf, Find find, const cha
     }
 }
 
+void CheckMenuItems(const std::vector<resource::MenuItemTemplate>& items)
+{
+    for (const resource::MenuItemTemplate& item : items) {
+        CheckRange(item.id, 0, 0xFFFF, "menu command");
+        CheckMenuItems(item.items);
+    }
+}
+
 void CheckScript(const resource::ResourceScript& script)
 {
     CheckIds(script.dialogs, [](const auto& d) { return d.id; },
@@ -76,6 +84,8 @@ void CheckScript(const resource::ResourceScript& script)
     CheckIds(script.icons, [](const auto& i) { return i.id; }, [&](int id) { return script.FindIcon(id); }, "icon");
     CheckIds(script.bitmaps, [](const auto& b) { return b.id; },
              [&](int id) { return script.FindBitmap(id); }, "bitmap");
+    CheckIds(script.menus, [](const auto& m) { return m.id; }, [&](int id) { return script.FindMenu(id); }, "menu");
+    for (const resource::MenuTemplate& menu : script.menus) CheckMenuItems(menu.items);
     for (const resource::DialogTemplate& dialog : script.dialogs) {
         CheckRect(dialog.rect);
         for (const resource::ControlTemplate& control : dialog.controls) {
