@@ -34,6 +34,10 @@ const PictureResource* ResourceScript::FindBitmap(int id) const {
     return FindById(bitmaps, id, [](const PictureResource& bitmap) { return bitmap.id; });
 }
 
+const MenuTemplate* ResourceScript::FindMenu(int id) const {
+    return FindById(menus, id, [](const MenuTemplate& menu) { return menu.id; });
+}
+
 ParseOutcome ParseResourceScript(std::string_view script, const IncludeReader& readInclude,
                                  std::string_view fileName) {
     ParseOutcome outcome;
@@ -43,7 +47,7 @@ ParseOutcome ParseResourceScript(std::string_view script, const IncludeReader& r
         outcome.error = std::move(preprocessed.error);
         return outcome;
     }
-    detail::TokenCursor cursor(preprocessed.tokens);
+    detail::TokenCursor cursor(preprocessed.tokens, preprocessed.files);
     if (!detail::ParseStatements(cursor, outcome.script)) outcome.error = cursor.error();
     return outcome;
 }
