@@ -95,8 +95,10 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM, LPARAM lPara
     PlaceDialog(dialog, run.templateId);
     ReplaceTemplateListViews(dialog);
     layer_window::Subclass(dialog, run.site, nullptr);
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         layer_window::Subclass(child, nullptr, IsClass(child, WC_LISTVIEWW) ? std::make_unique<ListView>(child) : nullptr);
+        if (IsClass(child, L"Edit")) SendMessageW(child, EM_SETLIMITTEXT, backend::kEditMaxCharacters, 0);
+    }
     if (!PicturesPresent(dialog, run.templateId)) {
         EndDialog(dialog, -1);
         return FALSE;

@@ -1,5 +1,6 @@
 #include "list_view.h"
 
+#include "backend.h"
 #include "layer_window.h"
 #include "text.h"
 
@@ -77,6 +78,8 @@ void ListView::AboutToReset() {}
 
 void ListView::Reset()
 {
+    // New rows: what was selected is gone with the old ones.
+    ClearSelection();
     TellRowCount();
 }
 
@@ -96,6 +99,13 @@ void ListView::TellRowCount()
     SendMessageW(m_window, LVM_SETITEMCOUNT, static_cast<WPARAM>(m_rows.ShownRowCount()), 0);
 }
 
+void ListView::ClearSelection()
+{
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    SendMessageW(m_window, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+}
+
 void ReplaceTemplateListViews(HWND dialog)
 {
     std::vector<HWND> templateLists;
@@ -109,7 +119,9 @@ void ReplaceTemplateListViews(HWND dialog)
         RECT rect{};
         GetWindowRect(old, &rect);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-        const auto style = static_cast<DWORD>(GetWindowLongPtrW(old, GWL_STYLE)) | LVS_OWNERDATA;
+        // Several rows selectable, shown selected without the focus too.
+        const auto style = (static_cast<DWORD>(GetWindowLongPtrW(old, GWL_STYLE)) | LVS_OWNERDATA | LVS_SHOWSELALWAYS) &
+                           ~static_cast<DWORD>(LVS_SINGLESEL);
         const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(old, GWL_EXSTYLE));
         const int id = GetDlgCtrlID(old);
         const HWND made = CreateWindowExW(exStyle, WC_LISTVIEWW, L"", style, rect.left, rect.top,
@@ -118,7 +130,41 @@ void ReplaceTemplateListViews(HWND dialog)
                                           GetModuleHandleW(nullptr), nullptr);
         if (made == nullptr) continue;
         SendMessageW(made, WM_SETFONT, SendMessageW(old, WM_GETFONT, 0, 0), FALSE);
+        SendMessageW(made, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
         SetWindowPos(made, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         DestroyWindow(old);
     }
 }
+
+namespace backend {
+
+std::vector<ListRowSpan> SelectedListRows(HWND list)
+{
+    std::vector<ListRowSpan> spans;
+    if (layer_window::ListOf(list) == nullptr) return spans;
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    const int selected = static_cast<int>(SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0));
+    if (selected <= 0 || count <= 0) return spans;
+    if (selected == count) return {{0, count - 1}};
+    for (int row = -1; (row = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
+                                                                LVNI_SELECTED))) >= 0;) {
+        if (!spans.empty() && spans.back().last == row - 1)
+            spans.back().last = row;
+        else
+            spans.push_back({row, row});
+    }
+    return spans;
+}
+
+void SelectAllListRows(HWND list)
+{
+    ListView* view = layer_window::ListOf(list);
+    if (view == nullptr) return;
+    view->PublishNow();
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    state.state = LVIS_SELECTED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+}
+
+}  // namespace backend

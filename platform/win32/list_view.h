@@ -33,6 +33,7 @@ private:
     void PublishLater() override;
 
     void TellRowCount();
+    void ClearSelection();
 
     HWND m_window;
     ListRows m_rows{*this};

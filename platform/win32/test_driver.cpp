@@ -1,13 +1,15 @@
 // The Win32 half of the test driver: it acts through window messages (EM_REPLACESEL, BM_CLICK,
-// WM_SYSCOMMAND) and keys sent through the system's input queue, handled as the modal dialogs'
-// own loops handle them, and reads through the controls' messages (WM_GETTEXT, EM_GETSEL,
-// LVM_GETITEMCOUNT, LVM_GETITEMTEXTW, LVM_GETCOLUMNW, GetMenuItemInfoW).
+// WM_SYSCOMMAND, mouse clicks posted to a list view, WM_CONTEXTMENU) and keys sent through the
+// system's input queue, handled as the modal dialogs' own loops handle them, and reads through
+// the controls' messages (WM_GETTEXT, EM_GETSEL, LVM_GETITEMCOUNT, LVM_GETITEMTEXTW,
+// LVM_GETCOLUMNW), GetMenuItemInfoW and the clipboard.
 
 #include "test_driver.h"
 
 #include "text.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace test_driver {
@@ -89,6 +91,136 @@ std::vector<HWND> Children(HWND dialog)
     return children;
 }
 
+// Presses virtualKey (with Ctrl held when ctrl) through the system's input queue, as a
+// keyboard sends it, and handles the messages as they come until the key has been released:
+// the system makes of F1 the WM_HELP that a posted key message would never bring, and
+// GetKeyState tells the key's handler that Ctrl is down. The release may never come when the
+// press ended the dialog that had the focus.
+void PressThroughQueue(WORD virtualKey, bool ctrl)
+{
+    std::vector<INPUT> strokes;
+    const auto stroke = [&](WORD key, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        strokes.push_back(input);
+    };
+    if (ctrl) stroke(VK_CONTROL, false);
+    stroke(virtualKey, false);
+    stroke(virtualKey, true);
+    if (ctrl) stroke(VK_CONTROL, true);
+    if (SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT)) != strokes.size()) {
+        ReportFailure("the key could not be sent");
+        return;
+    }
+    const ULONGLONG start = GetTickCount64();
+    bool pressed = false;
+    for (bool released = false; !released;) {
+        const ULONGLONG waited = GetTickCount64() - start;
+        if (!pressed && waited > 5000) {
+            ReportFailure("the key never arrived");
+            return;
+        }
+        if (pressed && waited > 500) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG message{};
+        while (!released && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            const bool isKey = message.wParam == virtualKey;
+            pressed = pressed || ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && isKey);
+            released = (message.message == WM_KEYUP || message.message == WM_SYSKEYUP) && isKey;
+            Handle(message);
+        }
+    }
+    Pump();
+}
+
+// The entries of menu as its popup shows them.
+std::vector<MenuEntry> EntriesOf(HMENU menu)
+{
+    std::vector<MenuEntry> entries;
+    for (int index = 0; index < GetMenuItemCount(menu); ++index) {
+        wchar_t text[256] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU;
+        info.dwTypeData = text;
+        info.cch = 256;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(index), TRUE, &info)) continue;
+        const bool separator = (info.fType & MFT_SEPARATOR) != 0;
+        // A separator cannot be chosen, whatever state it reports.
+        entries.push_back({separator ? std::string() : win32_text::Utf8(text),
+                           separator || info.hSubMenu != nullptr ? 0 : info.wID, separator,
+                           separator || (info.fState & MFS_DISABLED) == 0});
+    }
+    return entries;
+}
+
+// The context menu the driver opens: the popup's entries are read once its loop waits for the
+// user (WM_ENTERIDLE to the owner), then it is closed, and the entry wanted, if any, is chosen as
+// the system does: its command posted to the owner once the popup has closed.
+struct ContextMenuWatch {
+    HHOOK hook = nullptr;
+    HMENU menu = nullptr;
+    std::optional<UINT> wanted;
+    bool seen = false;
+    bool chosen = false;
+    std::vector<MenuEntry> entries;
+};
+ContextMenuWatch* g_watch = nullptr;
+
+LRESULT CALLBACK WatchContextMenu(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && g_watch != nullptr) {
+        if (sent->message == WM_INITMENUPOPUP && g_watch->menu == nullptr) {
+            g_watch->menu = reinterpret_cast<HMENU>(sent->wParam);
+        } else if (sent->message == WM_ENTERIDLE && sent->wParam == MSGF_MENU && g_watch->menu != nullptr &&
+                   !g_watch->seen) {
+            g_watch->seen = true;
+            g_watch->entries = EntriesOf(g_watch->menu);
+            EndMenu();
+            for (const MenuEntry& entry : g_watch->entries) {
+                if (g_watch->wanted && !entry.separator && entry.enabled && entry.id == *g_watch->wanted) {
+                    PostMessageW(sent->hwnd, WM_COMMAND, MAKEWPARAM(entry.id, 0), 0);
+                    g_watch->chosen = true;
+                    break;
+                }
+            }
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A popup the driver could not read is closed after this long, so that a test fails instead of
+// waiting for a user.
+void CALLBACK CloseForgottenMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    EndMenu();
+}
+
+// Opens control id's context menu as Shift+F10 does (WM_CONTEXTMENU at -1, -1), with wanted
+// chosen when the popup offers it enabled.
+ContextMenuWatch OpenContextMenu(const CWnd& dialog, int id, std::optional<UINT> wanted)
+{
+    ContextMenuWatch watch;
+    watch.wanted = wanted;
+    const HWND control = Control(dialog, id);
+    if (control == nullptr) return watch;
+    Pump();
+    SetFocus(control);
+    watch.hook = SetWindowsHookExW(WH_CALLWNDPROC, &WatchContextMenu, nullptr, GetCurrentThreadId());
+    g_watch = &watch;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 5000, &CloseForgottenMenu);
+    SendMessageW(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control), MAKELPARAM(-1, -1));
+    KillTimer(nullptr, timer);
+    g_watch = nullptr;
+    UnhookWindowsHookEx(watch.hook);
+    if (watch.menu != nullptr && !watch.seen) ReportFailure("the context menu stayed open");
+    Pump();   // the chosen command
+    return watch;
+}
+
 }  // namespace
 
 std::unique_ptr<backend::Toolkit> StartApplication(const char* programName)
@@ -110,37 +242,32 @@ void PressKey(const CWnd& dialog, int id, Key key)
     const HWND control = Control(dialog, id);
     if (control == nullptr) return;
     SetFocus(control);
-    // Through the system's input queue, as a keyboard sends it: the system makes of F1 the
-    // WM_HELP that a posted key message would never bring.
-    const auto virtualKey = static_cast<WORD>(VirtualKey(key));
-    INPUT strokes[2] = {};
-    strokes[0].type = strokes[1].type = INPUT_KEYBOARD;
-    strokes[0].ki.wVk = strokes[1].ki.wVk = virtualKey;
-    strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    if (SendInput(2, strokes, sizeof(INPUT)) != 2) {
-        ReportFailure("the key could not be sent");
+    PressThroughQueue(static_cast<WORD>(VirtualKey(key)), false);
+}
+
+void PressCtrlKey(const CWnd& dialog, int id, char letter)
+{
+    const HWND control = Control(dialog, id);
+    if (control == nullptr) return;
+    if (letter < 'A' || letter > 'Z') {
+        ReportFailure(std::string("Ctrl+") + letter + " is not a letter key");
         return;
     }
-    // Handles messages as they come until the key has been pressed and released. The release
-    // may never come when the press ended the dialog that had the focus.
-    const ULONGLONG start = GetTickCount64();
-    bool pressed = false;
-    for (bool released = false; !released;) {
-        const ULONGLONG waited = GetTickCount64() - start;
-        if (!pressed && waited > 5000) {
-            ReportFailure("the key never arrived");
-            return;
-        }
-        if (pressed && waited > 500) break;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        MSG message{};
-        while (!released && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            pressed = pressed || (message.message == WM_KEYDOWN && message.wParam == virtualKey);
-            released = message.message == WM_KEYUP && message.wParam == virtualKey;
-            Handle(message);
-        }
+    SetFocus(control);
+    PressThroughQueue(static_cast<WORD>(letter), true);
+}
+
+void Paste(const CWnd& dialog, int id, std::string_view text)
+{
+    const HWND edit = Control(dialog, id, L"Edit");
+    if (edit == nullptr) return;
+    if (!backend::SetClipboardText(dialog.m_hWnd, std::string(text))) {
+        ReportFailure("the clipboard took no text");
+        return;
     }
-    Pump();
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    PressThroughQueue('V', true);
 }
 
 void Click(const CWnd& dialog, int id)
@@ -173,6 +300,37 @@ bool ChooseSystemMenuEntry(const CWnd& dialog, UINT id)
         }
     }
     return false;
+}
+
+void ClickListRow(const CWnd& dialog, int id, int row, Modifier modifier)
+{
+    const HWND list = Control(dialog, id, WC_LISTVIEWW);
+    if (list == nullptr) return;
+    Pump();
+    if (row < 0 || row >= static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0))) {
+        ReportFailure("list " + std::to_string(id) + " has no row " + std::to_string(row));
+        return;
+    }
+    SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    RECT cell{};
+    cell.left = LVIR_LABEL;
+    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+    const LPARAM at = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    const WPARAM keys = modifier == Modifier::Ctrl ? MK_CONTROL : modifier == Modifier::Shift ? MK_SHIFT : 0;
+    // Posted, as the mouse's messages come: the list view waits for the release in its own loop.
+    PostMessageW(list, WM_LBUTTONDOWN, keys | MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, keys, at);
+    Pump();
+}
+
+std::vector<MenuEntry> ContextMenuEntries(const CWnd& dialog, int id)
+{
+    return OpenContextMenu(dialog, id, std::nullopt).entries;
+}
+
+bool ChooseContextMenuEntry(const CWnd& dialog, int id, UINT command)
+{
+    return OpenContextMenu(dialog, id, command).chosen;
 }
 
 void LetEventsRun()
@@ -302,6 +460,36 @@ std::vector<std::string> ClippedStaticTexts(const CWnd& dialog)
     return clipped;
 }
 
+std::string ClipboardText()
+{
+    if (!OpenClipboard(nullptr)) return {};
+    std::wstring text;
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = wide;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    // The program's own line ends, as it put them there: CR LF back to LF.
+    std::wstring lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')) lines += text[i];
+    return win32_text::Utf8(lines);
+}
+
+std::vector<int> SelectedListRows(const CWnd& dialog, int id)
+{
+    std::vector<int> rows;
+    const HWND list = Control(dialog, id, WC_LISTVIEWW);
+    if (list == nullptr) return rows;
+    Pump();
+    for (const ListRowSpan& span : backend::SelectedListRows(list))
+        for (int row = span.first; row <= span.last; ++row) rows.push_back(row);
+    return rows;
+}
+
 std::vector<std::vector<std::string>> ShownListRows(const CWnd& dialog, int id)
 {
     std::vector<std::vector<std::string>> rows;
@@ -365,23 +553,8 @@ std::vector<int> ListColumnWidths(const CWnd& dialog, int id)
 
 std::vector<SystemMenuEntry> SystemMenuEntries(const CWnd& dialog)
 {
-    std::vector<SystemMenuEntry> entries;
     const HMENU menu = dialog.m_hWnd != nullptr ? GetSystemMenu(dialog.m_hWnd, FALSE) : nullptr;
-    if (menu == nullptr) return entries;
-    for (int index = 0; index < GetMenuItemCount(menu); ++index) {
-        wchar_t text[256] = {};
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
-        info.dwTypeData = text;
-        info.cch = 256;
-        if (!GetMenuItemInfoW(menu, static_cast<UINT>(index), TRUE, &info)) continue;
-        const bool separator = (info.fType & MFT_SEPARATOR) != 0;
-        // A separator cannot be chosen, whatever state it reports.
-        entries.push_back({separator ? std::string() : win32_text::Utf8(text), separator ? 0 : info.wID,
-                           separator, separator || (info.fState & MFS_DISABLED) == 0});
-    }
-    return entries;
+    return menu != nullptr ? EntriesOf(menu) : std::vector<SystemMenuEntry>{};
 }
 
 std::vector<std::string> TopLevelWindows()

@@ -55,6 +55,13 @@ RECT ClientRect(HWND window)
     return rect;
 }
 
+RECT WindowRect(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
 HMENU SystemMenu(HWND window, bool revert)
 {
     if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_SYSMENU) == 0) return nullptr;

@@ -1,7 +1,7 @@
 // Fuzz target: ReadNumber, the reader of typed numbers, on arbitrary bytes.
 // - Whatever it accepts is finite and reads back bit for bit from the edit-field text that
 //   FormatRoundTrip writes for it.
-// - Its answer agrees with the C library's strtod in the C locale, run on the same text with the
+// - Its answer agrees with glibc's strtod in the C locale, run on the same text with the
 //   blanks around it trimmed and a decimal comma made a point: a decimal number that strtod
 //   reads whole is accepted with the same bits; one that overflows, or underflows to zero, is
 //   out of range; a whole spelling of nan or infinity is not finite; hexadecimal is refused as
@@ -20,6 +20,7 @@
 
 namespace {
 
+#ifndef _WIN32
 bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // The text as the reader takes it: blanks around it removed and, when it has no point, its
@@ -58,6 +59,7 @@ NumberReading ExpectedReading(const std::string& text)
     if (!whole) return {0.0, TrailingText};
     return {value, None};
 }
+#endif
 
 std::string Describe(NumberReading reading)
 {
@@ -72,11 +74,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view typed(reinterpret_cast<const char*>(data), size);
     const NumberReading reading = ReadNumber(typed);
 
+#ifndef _WIN32   // the oracle is glibc's strtod: the Windows C runtime reads nan payloads its own way
     const NumberReading expected = ExpectedReading(Normalised(typed));
     const bool sameValue = !reading.ok() || std::bit_cast<std::uint64_t>(reading.value) ==
                                                 std::bit_cast<std::uint64_t>(expected.value);
     if (reading.error != expected.error || !sameValue)
         fuzz::Fail("ReadNumber gives " + Describe(reading) + ", strtod " + Describe(expected));
+#endif
 
     if (!reading.ok()) return 0;
     if (!std::isfinite(reading.value)) fuzz::Fail("accepted a value that is not finite");
