@@ -17,11 +17,13 @@ enum class AfxSig : unsigned char {
     vv,    // void handler()                     (commands, button clicks, WM_PAINT)
     vwl,   // void handler(UINT, LPARAM)         (WM_SYSCOMMAND)
     hv,    // HCURSOR handler()                  (WM_QUERYDRAGICON)
+    vOWNER,   // void handler(int, LPDRAWITEMSTRUCT)   (WM_DRAWITEM)
 };
 
 using AFX_PMSG = void (CCmdTarget::*)();
 using AFX_PMSG_VWL = void (CWnd::*)(UINT, LPARAM);
 using AFX_PMSG_HV = HCURSOR (CWnd::*)();
+using AFX_PMSG_VOWNER = void (CWnd::*)(int, LPDRAWITEMSTRUCT);
 
 // One table row. The handler is kept as a pointer to a member of a framework base class; the
 // signature tag says which member of the union holds it, and dispatch calls it through that
@@ -35,6 +37,7 @@ struct AFX_MSGMAP_ENTRY {
         AFX_PMSG pfn_vv;
         AFX_PMSG_VWL pfn_vwl;
         AFX_PMSG_HV pfn_hv;
+        AFX_PMSG_VOWNER pfn_vOWNER;
     };
 
     constexpr AFX_MSGMAP_ENTRY() : pfn_vv(nullptr) {}
@@ -44,6 +47,8 @@ struct AFX_MSGMAP_ENTRY {
         : nMessage(message), nCode(code), nID(id), nSig(AfxSig::vwl), pfn_vwl(handler) {}
     constexpr AFX_MSGMAP_ENTRY(UINT message, UINT code, UINT id, AFX_PMSG_HV handler)
         : nMessage(message), nCode(code), nID(id), nSig(AfxSig::hv), pfn_hv(handler) {}
+    constexpr AFX_MSGMAP_ENTRY(UINT message, UINT code, UINT id, AFX_PMSG_VOWNER handler)
+        : nMessage(message), nCode(code), nID(id), nSig(AfxSig::vOWNER), pfn_vOWNER(handler) {}
 };
 
 struct AFX_MSGMAP {
@@ -113,3 +118,8 @@ protected:                                             \
 #define ON_WM_QUERYDRAGICON()                                              \
     AFX_MSGMAP_ENTRY(WM_QUERYDRAGICON, 0, 0,                               \
                      static_cast<AFX_PMSG_HV>(&ThisClass::OnQueryDragIcon)),
+
+// WM_DRAWITEM: handler(control ID, what to draw where).
+#define ON_WM_DRAWITEM()                                                   \
+    AFX_MSGMAP_ENTRY(WM_DRAWITEM, 0, 0,                                    \
+                     static_cast<AFX_PMSG_VOWNER>(&ThisClass::OnDrawItem)),

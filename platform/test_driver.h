@@ -76,6 +76,8 @@ enum class Key { Enter, Escape, Tab, F1 };
 void Type(const CWnd& dialog, int id, std::string_view text);
 // Presses key with the focus in control id.
 void PressKey(const CWnd& dialog, int id, Key key);
+// Presses Ctrl, Shift and letter ('A' ... 'Z') together with the focus in control id.
+void PressCtrlShiftKey(const CWnd& dialog, int id, char letter);
 // Clicks push button id with the mouse.
 void Click(const CWnd& dialog, int id);
 // Clicks the dialog's close box.

@@ -82,6 +82,18 @@ void PressKey(const CWnd& dialog, int id, Key key)
     }
 }
 
+void PressCtrlShiftKey(const CWnd& dialog, int id, char letter)
+{
+    QWidget* control = Control(dialog, id);
+    if (control == nullptr) return;
+    if (letter < 'A' || letter > 'Z') {
+        ReportFailure(std::string("not a capital letter: ") + letter);
+        return;
+    }
+    QTest::keyClick(control, static_cast<Qt::Key>(Qt::Key_A + (letter - 'A')),
+                    Qt::ControlModifier | Qt::ShiftModifier);
+}
+
 void Click(const CWnd& dialog, int id)
 {
     auto* button = qobject_cast<QAbstractButton*>(Control(dialog, id));

@@ -34,6 +34,10 @@ const PictureResource* ResourceScript::FindBitmap(int id) const {
     return FindById(bitmaps, id, [](const PictureResource& bitmap) { return bitmap.id; });
 }
 
+const AcceleratorTable* ResourceScript::FindAccelerators(int id) const {
+    return FindById(accelerators, id, [](const AcceleratorTable& table) { return table.id; });
+}
+
 ParseOutcome ParseResourceScript(std::string_view script, const IncludeReader& readInclude,
                                  std::string_view fileName) {
     ParseOutcome outcome;

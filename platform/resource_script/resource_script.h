@@ -58,6 +58,22 @@ struct VersionBlock {
     std::vector<std::pair<int, int>> translations;               // (language, code page)
 };
 
+// One keyboard shortcut of an ACCELERATORS table: a virtual key, with the keys held with it, that
+// sends command as WM_COMMAND. Only VIRTKEY entries are read.
+struct Accelerator {
+    int key = 0;            // virtual-key code: 'A' ... 'Z', '0' ... '9', or a VK_ value, 1 ... 254
+    bool control = false;   // CONTROL
+    bool shift = false;     // SHIFT
+    bool alt = false;       // ALT
+    int command = 0;        // 0 ... 65535
+    bool operator==(const Accelerator&) const = default;
+};
+
+struct AcceleratorTable {
+    int id = 0;
+    std::vector<Accelerator> entries;   // in script order
+};
+
 // A picture resource: ID and the file name the script gives for it.
 struct PictureResource {
     int id = 0;
@@ -71,6 +87,7 @@ struct ResourceScript {
     std::vector<std::pair<int, std::string>> strings;  // STRINGTABLE entries, UTF-8
     std::vector<PictureResource> icons;
     std::vector<PictureResource> bitmaps;
+    std::vector<AcceleratorTable> accelerators;
     std::optional<VersionBlock> version;
 
     // Lookups: nullptr when the script has no such resource.
@@ -78,6 +95,7 @@ struct ResourceScript {
     const std::string* FindString(int id) const;
     const PictureResource* FindIcon(int id) const;
     const PictureResource* FindBitmap(int id) const;
+    const AcceleratorTable* FindAccelerators(int id) const;
 };
 
 // A parse failure: the 1-based line of the script (or of an included file, named) and a plain
@@ -102,7 +120,7 @@ using IncludeReader = std::function<std::optional<std::string>(const std::string
 
 // Parses the subset of resource-script syntax the program uses: #define, #include, #pragma
 // code_page, LANGUAGE, DIALOG/DIALOGEX with their statements and controls, STRINGTABLE,
-// VERSIONINFO, ICON and BITMAP.
+// VERSIONINFO, ICON, BITMAP and ACCELERATORS (VIRTKEY entries).
 ParseOutcome ParseResourceScript(std::string_view script, const IncludeReader& readInclude,
                                  std::string_view fileName = "zelmara.rc");
 

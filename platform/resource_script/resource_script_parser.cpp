@@ -35,7 +35,7 @@ bool ParsePicture(TokenCursor& in, int id, bool taken, const std::string& kind, 
 bool IsResourceKeyword(const Token& token) {
     return token.kind == TokenKind::Identifier &&
            (token.text == "DIALOG" || token.text == "DIALOGEX" || token.text == "ICON" ||
-            token.text == "BITMAP" || token.text == "VERSIONINFO");
+            token.text == "BITMAP" || token.text == "ACCELERATORS" || token.text == "VERSIONINFO");
 }
 
 bool ParseIdLedStatement(TokenCursor& in, ResourceScript& script) {
@@ -61,6 +61,15 @@ bool ParseIdLedStatement(TokenCursor& in, ResourceScript& script) {
         return ParsePicture(in, id, script.FindIcon(id), "icon", at, script.icons);
     if (in.AcceptKeyword("BITMAP"))
         return ParsePicture(in, id, script.FindBitmap(id), "bitmap", at, script.bitmaps);
+    if (in.AcceptKeyword("ACCELERATORS")) {
+        if (script.FindAccelerators(id))
+            return in.FailAt(at, "accelerator table " + std::to_string(id) + " is defined twice");
+        AcceleratorTable table;
+        table.id = id;
+        if (!ParseAccelerators(in, table)) return false;
+        script.accelerators.push_back(std::move(table));
+        return true;
+    }
     if (in.AcceptKeyword("VERSIONINFO")) {
         if (script.version) return in.FailAt(at, "the version block is defined twice");
         VersionBlock version;
@@ -68,7 +77,7 @@ bool ParseIdLedStatement(TokenCursor& in, ResourceScript& script) {
         script.version = std::move(version);
         return true;
     }
-    return in.FailExpected("DIALOG, DIALOGEX, ICON, BITMAP or VERSIONINFO");
+    return in.FailExpected("DIALOG, DIALOGEX, ICON, BITMAP, ACCELERATORS or VERSIONINFO");
 }
 
 }  // namespace

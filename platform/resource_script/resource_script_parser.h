@@ -11,7 +11,7 @@
 namespace resource::detail {
 
 // Reads the resource statements (LANGUAGE, STRINGTABLE and ID-led DIALOG, DIALOGEX, ICON,
-// BITMAP, VERSIONINFO) into script; on failure the cursor holds the error. A resource ID
+// BITMAP, ACCELERATORS, VERSIONINFO) into script; on failure the cursor holds the error. A resource ID
 // defined twice for the same kind of resource is an error.
 bool ParseStatements(TokenCursor& in, ResourceScript& script);
 
@@ -23,6 +23,11 @@ bool ParseDialog(TokenCursor& in, DialogTemplate& dialog);
 // Reads a version block after its VERSIONINFO keyword: the fixed fields, then one
 // "StringFileInfo" block holding one string table and one "VarFileInfo" block.
 bool ParseVersionInfo(TokenCursor& in, VersionBlock& version);
+
+// Reads an accelerator table after its ACCELERATORS keyword: BEGIN, then entries
+// "key", command, VIRTKEY [, CONTROL] [, SHIFT] [, ALT] [, NOINVERT] (the key a quoted capital
+// letter or digit, or a virtual-key value 1 ... 254; options in any order), then END.
+bool ParseAccelerators(TokenCursor& in, AcceleratorTable& table);
 
 // Consumes BEGIN or '{' and returns it in begin, for the error of a block never closed.
 bool ExpectBlockStart(TokenCursor& in, Token& begin);

@@ -1,0 +1,40 @@
+#include "analysis_table.h"
+
+#include "number_text.h"
+
+std::string_view StationaryKindWord(StationaryKind kind)
+{
+    switch (kind) {
+    case StationaryKind::Minimum: return "mínimo";
+    case StationaryKind::Maximum: return "máximo";
+    case StationaryKind::Inflection: break;
+    }
+    return "inflexión";
+}
+
+std::vector<PointRow> PointRows(const ConformationalAnalysis& analysis)
+{
+    std::vector<PointRow> rows;
+    rows.reserve(analysis.points.size());
+    // The conformers are the minima among the points, in the same increasing order.
+    auto conformer = analysis.conformers.begin();
+    for (const StationaryPoint& point : analysis.points) {
+        PointRow row{std::string(StationaryKindWord(point.kind)), FormatG(point.angle), FormatG(point.potential), {}, {}};
+        if (point.kind == StationaryKind::Minimum && conformer != analysis.conformers.end()) {
+            row[3] = FormatG(conformer->relativePotential);
+            row[4] = FormatG(100.0 * conformer->population);
+            ++conformer;
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<BarrierRow> BarrierRows(const ConformationalAnalysis& analysis)
+{
+    std::vector<BarrierRow> rows;
+    rows.reserve(analysis.barriers.size());
+    for (const Barrier& barrier : analysis.barriers)
+        rows.push_back({FormatG(barrier.from), FormatG(barrier.to), FormatG(barrier.over), FormatG(barrier.height)});
+    return rows;
+}
