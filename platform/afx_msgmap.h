@@ -18,12 +18,16 @@ enum class AfxSig : unsigned char {
     vwl,   // void handler(UINT, LPARAM)         (WM_SYSCOMMAND)
     hv,    // HCURSOR handler()                  (WM_QUERYDRAGICON)
     vOWNER,   // void handler(int, LPDRAWITEMSTRUCT)   (WM_DRAWITEM)
+    vWp,   // void handler(CWnd*, CPoint)        (WM_CONTEXTMENU)
+    vNMHDRpl,   // void handler(NMHDR*, LRESULT*)   (WM_NOTIFY from a control)
 };
 
 using AFX_PMSG = void (CCmdTarget::*)();
 using AFX_PMSG_VWL = void (CWnd::*)(UINT, LPARAM);
 using AFX_PMSG_HV = HCURSOR (CWnd::*)();
 using AFX_PMSG_VOWNER = void (CWnd::*)(int, LPDRAWITEMSTRUCT);
+using AFX_PMSG_VWP = void (CWnd::*)(CWnd*, CPoint);
+using AFX_PMSG_NOTIFY = void (CCmdTarget::*)(NMHDR*, LRESULT*);
 
 // One table row. The handler is kept as a pointer to a member of a framework base class; the
 // signature tag says which member of the union holds it, and dispatch calls it through that
@@ -31,13 +35,16 @@ using AFX_PMSG_VOWNER = void (CWnd::*)(int, LPDRAWITEMSTRUCT);
 struct AFX_MSGMAP_ENTRY {
     UINT nMessage = 0;
     UINT nCode = 0;   // notification code of WM_COMMAND (BN_CLICKED = 0 for buttons and commands)
-    UINT nID = 0;     // control or command ID of WM_COMMAND
+                      // or of WM_NOTIFY (LVN_KEYDOWN, say)
+    UINT nID = 0;     // control or command ID of WM_COMMAND or WM_NOTIFY
     AfxSig nSig = AfxSig::End;
     union {
         AFX_PMSG pfn_vv;
         AFX_PMSG_VWL pfn_vwl;
         AFX_PMSG_HV pfn_hv;
         AFX_PMSG_VOWNER pfn_vOWNER;
+        AFX_PMSG_VWP pfn_vWp;
+        AFX_PMSG_NOTIFY pfn_notify;
     };
 
     constexpr AFX_MSGMAP_ENTRY() : pfn_vv(nullptr) {}
@@ -49,6 +56,10 @@ struct AFX_MSGMAP_ENTRY {
         : nMessage(message), nCode(code), nID(id), nSig(AfxSig::hv), pfn_hv(handler) {}
     constexpr AFX_MSGMAP_ENTRY(UINT message, UINT code, UINT id, AFX_PMSG_VOWNER handler)
         : nMessage(message), nCode(code), nID(id), nSig(AfxSig::vOWNER), pfn_vOWNER(handler) {}
+    constexpr AFX_MSGMAP_ENTRY(UINT message, UINT code, UINT id, AFX_PMSG_VWP handler)
+        : nMessage(message), nCode(code), nID(id), nSig(AfxSig::vWp), pfn_vWp(handler) {}
+    constexpr AFX_MSGMAP_ENTRY(UINT message, UINT code, UINT id, AFX_PMSG_NOTIFY handler)
+        : nMessage(message), nCode(code), nID(id), nSig(AfxSig::vNMHDRpl), pfn_notify(handler) {}
 };
 
 struct AFX_MSGMAP {
@@ -123,3 +134,13 @@ protected:                                             \
 #define ON_WM_DRAWITEM()                                                   \
     AFX_MSGMAP_ENTRY(WM_DRAWITEM, 0, 0,                                    \
                      static_cast<AFX_PMSG_VOWNER>(&ThisClass::OnDrawItem)),
+// WM_CONTEXTMENU: the window right-clicked (or with the focus when the menu key or Shift+F10
+// was pressed) and the screen position; -1, -1 when it came from the keyboard.
+#define ON_WM_CONTEXTMENU()                                                \
+    AFX_MSGMAP_ENTRY(WM_CONTEXTMENU, 0, 0,                                 \
+                     static_cast<AFX_PMSG_VWP>(&ThisClass::OnContextMenu)),
+
+// WM_NOTIFY with notification code from control id: handler(NMHDR*, LRESULT* result).
+#define ON_NOTIFY(code, id, memberFxn)                                     \
+    AFX_MSGMAP_ENTRY(WM_NOTIFY, static_cast<UINT>(code), (id),             \
+                     static_cast<AFX_PMSG_NOTIFY>(&ThisClass::memberFxn)),

@@ -56,3 +56,25 @@ BOOL CString::LoadString(UINT id)
     m_text = text ? std::move(*text) : std::string();
     return text ? TRUE : FALSE;
 }
+
+void AfxFormatString2(CString& result, UINT id, LPCTSTR s1, LPCTSTR s2)
+{
+    CString format;
+    format.LoadString(id);
+    const std::string& text = format.str();
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+            const LPCTSTR argument = text[++i] == '1' ? s1 : s2;
+            out += argument != nullptr ? argument : "";
+        } else {
+            out += text[i];
+        }
+    }
+    result = CString(std::move(out));
+}
+
+void AfxFormatString1(CString& result, UINT id, LPCTSTR s1)
+{
+    AfxFormatString2(result, id, s1, nullptr);
+}

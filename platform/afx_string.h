@@ -39,3 +39,8 @@ public:
 private:
     std::string m_text;
 };
+
+// result becomes string resource id with every "%1" replaced by s1 (and "%2" by s2); empty
+// when there is no such string.
+void AfxFormatString1(CString& result, UINT id, LPCTSTR s1);
+void AfxFormatString2(CString& result, UINT id, LPCTSTR s1, LPCTSTR s2);

@@ -37,6 +37,7 @@ static_assert(std::is_same_v<LPCTSTR, const char*>,
 
 using BOOL = int;
 using BYTE = std::uint8_t;
+using SHORT = std::int16_t;
 using UINT = unsigned int;
 using WORD = std::uint16_t;
 using DWORD = std::uint32_t;
@@ -71,6 +72,10 @@ constexpr WPARAM MAKEWPARAM(UINT low, UINT high)
 {
     return static_cast<WPARAM>((low & 0xFFFF) | ((high & 0xFFFF) << 16));
 }
+constexpr LPARAM MAKELPARAM(UINT low, UINT high)
+{
+    return static_cast<LPARAM>((low & 0xFFFF) | ((high & 0xFFFF) << 16));
+}
 
 // Dialog results and standard command IDs.
 inline constexpr int IDOK = 1;
@@ -89,6 +94,8 @@ inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
 inline constexpr UINT WM_HELP = 0x0053;
 inline constexpr UINT WM_DRAWITEM = 0x002B;
+inline constexpr UINT WM_NOTIFY = 0x004E;
+inline constexpr UINT WM_CONTEXTMENU = 0x007B;
 
 // Notification codes and system commands.
 inline constexpr UINT BN_CLICKED = 0;
@@ -107,11 +114,34 @@ inline constexpr int SM_CYICON = 12;
 inline constexpr int SM_CXSMICON = 49;
 inline constexpr int SM_CYSMICON = 50;
 
-// Menu entry flags.
+// Menu entry flags, and how TrackPopupMenu places a popup.
 inline constexpr UINT MF_STRING = 0x0000;
+inline constexpr UINT MF_ENABLED = 0x0000;
+inline constexpr UINT MF_BYCOMMAND = 0x0000;
 inline constexpr UINT MF_GRAYED = 0x0001;
 inline constexpr UINT MF_DISABLED = 0x0002;
+inline constexpr UINT MF_CHECKED = 0x0008;
+inline constexpr UINT MF_POPUP = 0x0010;
+inline constexpr UINT MF_BYPOSITION = 0x0400;
 inline constexpr UINT MF_SEPARATOR = 0x0800;
+inline constexpr UINT TPM_LEFTALIGN = 0x0000;
+inline constexpr UINT TPM_RIGHTBUTTON = 0x0002;
+
+// Virtual-key codes: these, and '0' ... '9' and 'A' ... 'Z' for their keys.
+inline constexpr int VK_SHIFT = 0x10;
+inline constexpr int VK_CONTROL = 0x11;
+inline constexpr int VK_MENU = 0x12;   // Alt
+inline constexpr int VK_SPACE = 0x20;
+inline constexpr int VK_PRIOR = 0x21;
+inline constexpr int VK_NEXT = 0x22;
+inline constexpr int VK_END = 0x23;
+inline constexpr int VK_HOME = 0x24;
+inline constexpr int VK_LEFT = 0x25;
+inline constexpr int VK_UP = 0x26;
+inline constexpr int VK_RIGHT = 0x27;
+inline constexpr int VK_DOWN = 0x28;
+inline constexpr int VK_INSERT = 0x2D;
+inline constexpr int VK_DELETE = 0x2E;
 
 // Message-box styles.
 inline constexpr UINT MB_OK = 0x00;
@@ -128,6 +158,8 @@ inline constexpr int LVCFMT_RIGHT = 1;
 inline constexpr int LVCFMT_CENTER = 2;
 inline constexpr UINT LVM_GETITEMCOUNT = 0x1004;
 inline constexpr UINT LVM_DELETEALLITEMS = 0x1009;
+inline constexpr UINT LVN_FIRST = 0U - 100U;
+inline constexpr UINT LVN_KEYDOWN = LVN_FIRST - 55;
 
 struct RECT {
     LONG left = 0, top = 0, right = 0, bottom = 0;
@@ -201,6 +233,20 @@ struct DRAWITEMSTRUCT {
 };
 using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
 
+// The header of every WM_NOTIFY: the control that sends it, its ID and the notification code.
+struct NMHDR {
+    HWND hwndFrom = nullptr;
+    UINT_PTR idFrom = 0;
+    UINT code = 0;
+};
+
+// LVN_KEYDOWN: a key pressed while the list view has the focus.
+struct NMLVKEYDOWN {
+    NMHDR hdr;
+    WORD wVKey = 0;   // the virtual-key code
+    UINT flags = 0;
+};
+
 #endif  // _WIN32
 
 // Marks a message handler in a class declaration; it has no effect.
@@ -212,4 +258,10 @@ public:
     CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
+};
+
+class CPoint : public POINT {
+public:
+    CPoint() : POINT{0, 0} {}
+    CPoint(int x0, int y0) : POINT{x0, y0} {}
 };

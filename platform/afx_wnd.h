@@ -6,6 +6,10 @@
 #include "afx_string.h"
 #include "afx_types.h"
 
+#include <memory>
+#include <string>
+#include <vector>
+
 class CDataExchange;
 class CMenu;
 
@@ -46,6 +50,12 @@ public:
     BOOL IsIconic() const;
     // The client area: left and top 0, right and bottom its width and height in pixels.
     void GetClientRect(LPRECT rect) const;
+    // The window's rectangle on the screen, in pixels.
+    void GetWindowRect(LPRECT rect) const;
+
+    // Replaces the clipboard's contents with text (UTF-8) as plain text, this window its owner.
+    // The text is moved in, not copied. FALSE when the clipboard cannot be opened or written.
+    BOOL SetClipboardText(std::string text);
 
     // FALSE: the window's own system menu, to which entries may be appended; nullptr for a
     // window that has none (no WS_SYSMENU). TRUE: restores the standard system menu and
@@ -68,6 +78,9 @@ protected:
     // WM_COMMAND: this object's table chain, then the application object's. A command from an
     // accelerator (notification code 1, no control) is handled as one from a menu (code 0).
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // WM_NOTIFY: the ON_NOTIFY entry for the header's code and control ID in this object's
+    // table chain; TRUE when there was one.
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
     // The standard processing of the window's kind.
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The standard processing of the message being handled.
@@ -75,24 +88,46 @@ protected:
 
     // Default handlers: each gives its message the standard processing. SC_CLOSE closes the
     // window (a dialog is cancelled), WM_PAINT paints as usual, WM_QUERYDRAGICON gives no icon,
-    // WM_DRAWITEM leaves the owner-drawn control blank.
+    // WM_DRAWITEM leaves the owner-drawn control blank, WM_CONTEXTMENU goes to the parent window,
+    // if any.
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg void OnPaint();
     afx_msg HCURSOR OnQueryDragIcon();
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
 
     // Backends feed the window's messages to WindowProc through it.
     friend LRESULT window_map::Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
-// A menu: the system menu of a window.
+// A menu: the system menu of a window, or a menu resource loaded to be shown as a popup.
 class CMenu {
 public:
     CMenu() = default;
     CMenu(const CMenu&) = delete;
     CMenu& operator=(const CMenu&) = delete;
+    // Destroys the menu LoadMenu made; a system menu stays with its window.
+    ~CMenu();
 
     HMENU m_hMenu = nullptr;
+
+    // Makes the menu of resource id (res/zelmara.rc) this object's, to be destroyed with it.
+    // FALSE when this object has a menu already, or (after an error naming it) when the
+    // resources have no such menu.
+    BOOL LoadMenu(UINT id);
+    // Destroys the menu LoadMenu made; FALSE when there is none.
+    BOOL DestroyMenu();
+    // The popup at position (0 for the first entry), or nullptr when that entry is no popup.
+    // The object belongs to this one.
+    CMenu* GetSubMenu(int position) const;
+    // Sets an entry's state, MF_ENABLED, MF_GRAYED or MF_DISABLED, with MF_BYCOMMAND (the
+    // entry with command id, in any popup) or MF_BYPOSITION. Returns its previous state
+    // (MF_ENABLED, MF_GRAYED or MF_DISABLED), or (UINT)-1 when there is no such entry.
+    UINT EnableMenuItem(UINT id, UINT enable);
+    // Shows the menu as a popup with its top-left corner at the screen position x, y (flags:
+    // TPM_LEFTALIGN | TPM_RIGHTBUTTON). The entry chosen is sent to owner as WM_COMMAND once the
+    // popup has closed, as a window system posts it. FALSE when there is nothing to show.
+    BOOL TrackPopupMenu(UINT flags, int x, int y, CWnd* owner);
 
     // Appends an entry at the end: MF_SEPARATOR, or MF_STRING with a command ID and a text in
     // which '&' marks the mnemonic ("\t" starts the shortcut text); MF_GRAYED or MF_DISABLED
@@ -100,6 +135,10 @@ public:
     BOOL AppendMenu(UINT flags, UINT_PTR idNewItem = 0, LPCTSTR newItem = nullptr);
     // The number of entries, separators included; 0 for no menu.
     UINT GetMenuItemCount() const;
+
+private:
+    bool m_loaded = false;
+    mutable std::vector<std::unique_ptr<CMenu>> m_subMenus;
 };
 
 class CPen;
@@ -182,4 +221,9 @@ private:
 // The system's sizes: SM_CXICON and SM_CYICON 32, SM_CXSMICON and SM_CYSMICON 16; 0 for others.
 // On Windows it is the system's own function.
 int GetSystemMetrics(int index);
+
+// The state of VK_SHIFT, VK_CONTROL or VK_MENU (Alt) when the message being handled was made:
+// negative (the high bit set) while the key is down. 0 for any other key. On Windows it is the
+// system's own function.
+SHORT GetKeyState(int virtualKey);
 #endif

@@ -4,6 +4,17 @@
 
 #include "afxwin.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Consecutive rows first ... last of a list view, both included.
+struct ListRowSpan {
+    int first = 0;
+    int last = 0;
+    bool operator==(const ListRowSpan&) const = default;
+};
+
 // A list view in report mode, attached to a template's list control by DDX_Control. Rows stay
 // where they are inserted; each cell holds a UTF-8 text. Every function reads or changes the
 // list at once (what is shown follows when the program returns to its event loop); before it
@@ -29,4 +40,15 @@ public:
     int GetItemCount() const;
     // The text of a cell; empty for one that does not exist.
     CString GetItemText(int row, int column) const;
+
+    // The selected rows, as the user selected them (clicks, Shift, Ctrl, Ctrl+A), in spans of
+    // consecutive rows, top first; empty when none is.
+    std::vector<ListRowSpan> GetSelectedSpans() const;
+    // Selects every row.
+    void SelectAllItems();
+    // prefix, then the rows of spans (in that order), each row's cells joined by separator and
+    // ended by a line feed: one string, allocated once at its exact size. Rows out of range are
+    // left out.
+    std::string GetRowsText(std::string_view prefix, const std::vector<ListRowSpan>& spans,
+                            char separator) const;
 };

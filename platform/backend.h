@@ -5,6 +5,7 @@
 // functions; only a backend knows what a window, icon, menu or paint handle stands for. A new
 // service is a new function here that each backend defines.
 
+#include "afxcmn.h"
 #include "afxwin.h"
 
 #include <memory>
@@ -38,6 +39,44 @@ void RunMessageLoop();
 // Shows a message box (MB_ style) owned by the active window and returns the button chosen:
 // IDOK, IDCANCEL, IDYES or IDNO.
 int ShowMessageBox(const std::string& text, const std::string& caption, UINT type);
+
+// Replaces the clipboard's contents with text (UTF-8), as plain text, owner the window that
+// puts it there. The text is taken over: a backend may keep it as it is until the clipboard
+// next changes, so that a copy of millions of rows costs no second copy of the text (Win32:
+// OpenClipboard(owner), EmptyClipboard, SetClipboardData(CF_UNICODETEXT), CloseClipboard).
+// False when the clipboard cannot be opened or memory runs out.
+bool SetClipboardText(HWND owner, std::string text);
+
+// ---- The save-file dialog
+
+// One entry of the file-type list: its description as the user reads it, which may end with
+// the pattern in parentheses, and the pattern ("*.tsv").
+struct FileFilter {
+    std::string description;
+    std::string pattern;
+    bool operator==(const FileFilter&) const = default;
+};
+
+struct SaveFileRequest {
+    std::vector<FileFilter> filters;
+    int filterIndex = 1;            // the filter chosen at first, from 1
+    std::string defaultExtension;   // without the dot; for a filter whose pattern has none
+    std::string fileName;           // the name proposed, or empty
+    bool confirmOverwrite = true;   // ask before an existing file is replaced
+};
+
+// The user's choice: the file (UTF-8 path) and the filter chosen last, from 1.
+struct SaveFileChoice {
+    std::string path;
+    int filterIndex = 1;
+};
+
+// Shows the system's save-file dialog, modal to owner, in Spanish, and waits for the user. A
+// name typed without an extension gets the chosen filter's ("*.csv": "csv"), or
+// defaultExtension; an existing file is replaced only after the user has said so when
+// confirmOverwrite is set. nullopt when the user cancels (Win32: GetSaveFileNameW with
+// OFN_OVERWRITEPROMPT and lpstrDefExt, which then takes the chosen filter's extension).
+std::optional<SaveFileChoice> AskSaveFileName(HWND owner, const SaveFileRequest& request);
 
 // ---- Resources
 
@@ -81,6 +120,12 @@ void EndModalDialog(HWND dialog, int result);
 // The control with ID id of dialog, or nullptr.
 HWND FindControl(HWND dialog, int id);
 
+// The most characters (UTF-16 code units) an edit holds: what is typed or pasted beyond is cut
+// (Win32: EM_SETLIMITTEXT with this when the edit is made; Qt: its default maxLength). A
+// toolkit lays out and paints a field's whole text on every repaint, so that a megabyte in one
+// field would make the window stall for a large part of every second.
+inline constexpr int kEditMaxCharacters = 32767;
+
 // ---- Messages and window state
 
 // Sends message to window through its window procedure: its attached object's message map
@@ -89,7 +134,8 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The standard processing of message for window's kind. A dialog: WM_SYSCOMMAND SC_CLOSE sends
 // WM_CLOSE, which sends WM_COMMAND IDCANCEL; WM_PAINT paints; WM_SETICON sets an icon and returns
-// the previous one; WM_ICONERASEBKGND fills the background. A list view: see list_messages.h.
+// the previous one; WM_ICONERASEBKGND fills the background. A list view: ListRowsMessage
+// (list_rows.h), and WM_CONTEXTMENU is sent on to its dialog.
 LRESULT DefaultProcessing(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The window's text (UTF-8): an edit's contents, a static's or button's caption, a title.
@@ -104,6 +150,9 @@ bool IsMinimized(HWND window);
 // The client area's width and height in pixels.
 RECT ClientRect(HWND window);
 
+// The window's rectangle in screen coordinates, in pixels.
+RECT WindowRect(HWND window);
+
 // ---- The system menu
 
 // FALSE: the window's system menu, or nullptr when it has none. TRUE: restores the standard
@@ -115,6 +164,28 @@ HMENU SystemMenu(HWND window, bool revert);
 bool AppendMenuEntry(HMENU menu, UINT flags, UINT_PTR id, std::string_view text);
 
 UINT MenuEntryCount(HMENU menu);
+
+// ---- Menus from the resources, shown as popups
+
+// The menu of resource id as a new menu that the caller destroys with DestroyMenuHandle, its
+// popups included; nullptr after an error naming it when the resources have none.
+HMENU LoadMenuResource(UINT id);
+void DestroyMenuHandle(HMENU menu);
+
+// The popup of menu's entry at position (from 0), which belongs to menu; nullptr when that entry
+// is no popup.
+HMENU SubMenuAt(HMENU menu, int position);
+
+// Sets the state (MF_ENABLED, MF_GRAYED or MF_DISABLED) of an entry: with MF_BYCOMMAND the
+// first with command id, in menu or any popup under it; with MF_BYPOSITION the entry at
+// position id of menu. Returns the entry's previous state, or (UINT)-1 when there is none.
+UINT SetMenuEntryState(HMENU menu, UINT id, UINT flags);
+
+// Shows menu as a popup at the screen position x, y (TPM_ flags) and returns: at once, or once
+// the popup has closed (Win32: TrackPopupMenu). The entry the user chooses reaches owner later,
+// as WM_COMMAND MAKEWPARAM(command, 0) with lParam 0, delivered from the event loop after the
+// popup has closed. False when the menu cannot be shown.
+bool ShowPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner);
 
 // ---- Painting
 
@@ -198,5 +269,23 @@ ListRows* ListRowsOf(HWND list);
 // Inserts a column at position column (clamped): heading, LVCFMT_ alignment, width in pixels
 // (-1: the heading's width). Returns its index, or -1 when list is not a list view.
 int InsertListColumn(HWND list, int column, std::string_view heading, int format, int widthPixels);
+
+// A list view takes several rows selected (the user's clicks, Shift and Ctrl), keeps them shown
+// selected without the focus, and gives the program its keys and right-clicks as a list view
+// does on Windows: each key pressed while it has the focus (letters, digits, arrows, Home, End,
+// Page Up, Page Down, Insert, Delete, Space) is sent to the dialog as WM_NOTIFY LVN_KEYDOWN
+// (NMLVKEYDOWN, the control's ID in idFrom) before the list moves its cursor, and Ctrl+A and
+// Ctrl+C do nothing more; a right-click, the menu key or Shift+F10 send the list WM_CONTEXTMENU
+// (wParam the list, lParam the screen position, -1, -1 from the keyboard), whose standard
+// processing sends it on to the dialog.
+
+// The selected rows of list, as its view shows them, in spans of consecutive rows, top first,
+// neither overlapping nor touching; empty when none is selected or list is not a list view
+// (Win32: LVM_GETNEXTITEM with LVNI_SELECTED; one span at once when LVM_GETSELECTEDCOUNT equals
+// the row count, so that a copy after Ctrl+A never walks 1.8 million rows one by one).
+std::vector<ListRowSpan> SelectedListRows(HWND list);
+
+// Selects every row of list (Win32: LVM_SETITEMSTATE with item -1).
+void SelectAllListRows(HWND list);
 
 }  // namespace backend

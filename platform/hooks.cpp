@@ -14,6 +14,12 @@ MessageBoxFunction& MessageBoxOverride()
     return function;
 }
 
+SaveFileDialogFunction& SaveFileDialogOverride()
+{
+    static SaveFileDialogFunction function;
+    return function;
+}
+
 std::deque<DialogDriver>& PendingDialogDrivers()
 {
     static std::deque<DialogDriver> drivers;

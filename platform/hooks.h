@@ -1,12 +1,14 @@
 #pragma once
 
-// The points where tests step in: the function every message box goes through, and the drivers
-// run inside the modal loop of the next dialogs shown.
+// The points where tests step in: the functions every message box and save-file dialog go
+// through, and the drivers run inside the modal loop of the next dialogs shown.
 
 #include "afxwin.h"
+#include "backend.h"
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace platform_hooks {
@@ -16,6 +18,12 @@ using MessageBoxFunction = std::function<int(const std::string& text, const std:
                                              UINT type)>;
 // When set, message boxes go to it instead of being shown.
 MessageBoxFunction& MessageBoxOverride();
+
+// Answers a save-file dialog: the file chosen, or nullopt for Cancel.
+using SaveFileDialogFunction =
+    std::function<std::optional<backend::SaveFileChoice>(const backend::SaveFileRequest& request)>;
+// When set, save-file dialogs go to it instead of being shown.
+SaveFileDialogFunction& SaveFileDialogOverride();
 
 // Taken one by one, oldest first, by the dialogs that start their modal loops.
 using DialogDriver = std::function<void(CDialog& dialog)>;

@@ -3,6 +3,7 @@
 #include "backend.h"
 #include "list_rows.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -52,4 +53,52 @@ CString CListCtrl::GetItemText(int row, int column) const
 {
     const ListRows* rows = RowsOf(*this);
     return CString(rows != nullptr ? rows->Storage().Text(row, column) : "");
+}
+
+std::vector<ListRowSpan> CListCtrl::GetSelectedSpans() const
+{
+    ListRows* rows = RowsOf(*this);
+    if (rows == nullptr) return {};
+    rows->Publish();   // the view's row indexes are then the program's
+    return backend::SelectedListRows(m_hWnd);
+}
+
+void CListCtrl::SelectAllItems()
+{
+    ListRows* rows = RowsOf(*this);
+    if (rows == nullptr) return;
+    rows->Publish();
+    backend::SelectAllListRows(m_hWnd);
+}
+
+std::string CListCtrl::GetRowsText(std::string_view prefix, const std::vector<ListRowSpan>& spans,
+                                   char separator) const
+{
+    const ListRows* rows = RowsOf(*this);
+    if (rows == nullptr) return std::string(prefix);
+    const list_storage::ListStorage& storage = rows->Storage();
+    const int columns = storage.CellsPerRow();
+    const int count = storage.RowCount();
+    // Measured first, then written, so that the text is never reallocated: at a million rows
+    // and more, growing it would hold two copies at once.
+    const auto forEachRow = [&](auto&& visit) {
+        for (const ListRowSpan& span : spans)
+            for (int row = std::max(span.first, 0); row <= std::min(span.last, count - 1); ++row)
+                visit(row);
+    };
+    std::size_t size = prefix.size();
+    forEachRow([&](int row) {
+        for (int column = 0; column < columns; ++column) size += std::strlen(storage.Text(row, column)) + 1;
+    });
+    std::string text;
+    text.reserve(size);
+    text += prefix;
+    forEachRow([&](int row) {
+        for (int column = 0; column < columns; ++column) {
+            if (column > 0) text += separator;
+            text += storage.Text(row, column);
+        }
+        text += '\n';
+    });
+    return text;
 }

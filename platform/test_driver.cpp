@@ -47,6 +47,21 @@ MessageBoxRecorder::~MessageBoxRecorder()
     platform_hooks::MessageBoxOverride() = nullptr;
 }
 
+SaveFileDialogRecorder::SaveFileDialogRecorder(std::optional<std::string> path, int filterIndex)
+{
+    platform_hooks::SaveFileDialogOverride() =
+        [this, path, filterIndex](const backend::SaveFileRequest& request) -> std::optional<backend::SaveFileChoice> {
+        m_requests.push_back(request);
+        if (!path) return std::nullopt;
+        return backend::SaveFileChoice{*path, filterIndex};
+    };
+}
+
+SaveFileDialogRecorder::~SaveFileDialogRecorder()
+{
+    platform_hooks::SaveFileDialogOverride() = nullptr;
+}
+
 void WhenNextDialogShown(std::function<void(CDialog& dialog)> driver)
 {
     platform_hooks::PendingDialogDrivers().push_back(std::move(driver));

@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,24 @@ private:
     std::vector<MessageBoxCall> m_calls;
 };
 
+// ---- Save-file dialogs
+
+// While alive, every save-file dialog is recorded instead of shown and answered as if the user
+// had chosen path (UTF-8, as the dialog returns it: with its extension) with filter filterIndex
+// (from 1), or, when path is nullopt, had pressed Cancel.
+class SaveFileDialogRecorder {
+public:
+    explicit SaveFileDialogRecorder(std::optional<std::string> path, int filterIndex = 1);
+    SaveFileDialogRecorder(const SaveFileDialogRecorder&) = delete;
+    SaveFileDialogRecorder& operator=(const SaveFileDialogRecorder&) = delete;
+    ~SaveFileDialogRecorder();
+
+    const std::vector<backend::SaveFileRequest>& Requests() const { return m_requests; }
+
+private:
+    std::vector<backend::SaveFileRequest> m_requests;
+};
+
 // ---- Modal runs
 
 using platform_hooks::kDriverLeftDialogOpen;
@@ -78,6 +97,11 @@ void Type(const CWnd& dialog, int id, std::string_view text);
 void PressKey(const CWnd& dialog, int id, Key key);
 // Presses Ctrl, Shift and letter ('A' ... 'Z') together with the focus in control id.
 void PressCtrlShiftKey(const CWnd& dialog, int id, char letter);
+// Presses Ctrl and letter ('A' ... 'Z') together with the focus in control id.
+void PressCtrlKey(const CWnd& dialog, int id, char letter);
+// Replaces an edit's text as a user pasting it does: text goes to the clipboard, then Ctrl+V
+// in the edit with all of its text selected.
+void Paste(const CWnd& dialog, int id, std::string_view text);
 // Clicks push button id with the mouse.
 void Click(const CWnd& dialog, int id);
 // Clicks the dialog's close box.
@@ -87,6 +111,28 @@ void Minimize(const CWnd& window);
 // Chooses the system-menu entry with command id as its popup does: WM_SYSCOMMAND once the
 // menu has closed. False when the menu has no enabled entry with that id.
 bool ChooseSystemMenuEntry(const CWnd& dialog, UINT id);
+// Clicks row of list view id (scrolled into view first) with the mouse: alone it selects that
+// row only; with Ctrl it adds or removes it; with Shift it selects from the last row clicked.
+enum class Modifier { None, Ctrl, Shift };
+void ClickListRow(const CWnd& dialog, int id, int row, Modifier modifier = Modifier::None);
+
+// A menu's entries as its popup shows them.
+struct MenuEntry {
+    std::string text;   // with its '&' and "\t" shortcut text
+    UINT id = 0;        // 0 for a separator or a popup
+    bool separator = false;
+    bool enabled = true;
+    bool operator==(const MenuEntry&) const = default;
+};
+
+// Opens control id's context menu as Shift+F10 does with the focus in it, and returns the
+// entries of the popup that opens (empty when none does), which is then closed unchosen.
+std::vector<MenuEntry> ContextMenuEntries(const CWnd& dialog, int id);
+// Opens control id's context menu as Shift+F10 does and chooses the entry with command as the
+// user does; returns once the command has been handled. False, with the popup closed and
+// nothing sent, when it has no enabled entry with that command (or no popup opened).
+bool ChooseContextMenuEntry(const CWnd& dialog, int id, UINT command);
+
 // Lets the toolkit handle what is pending (posted messages, batched list updates).
 void LetEventsRun();
 // Paints the whole window now, as it would appear on the screen.
@@ -105,6 +151,12 @@ int FocusedControl(const CWnd& dialog);
 // The texts of the dialog's static texts (not pictures), in template order.
 std::vector<std::string> StaticTexts(const CWnd& dialog);
 
+// The text on the clipboard (UTF-8); empty when it holds none.
+std::string ClipboardText();
+
+// The selected rows of list view id, top first.
+std::vector<int> SelectedListRows(const CWnd& dialog, int id);
+
 // The rows of list view id as its view shows them, top first, every column's text; its column
 // headings, and their widths in pixels.
 std::vector<std::vector<std::string>> ShownListRows(const CWnd& dialog, int id);
@@ -113,13 +165,7 @@ std::vector<std::string> ListHeadings(const CWnd& dialog, int id);
 std::vector<int> ListColumnWidths(const CWnd& dialog, int id);
 
 // The system menu as its popup shows it.
-struct SystemMenuEntry {
-    std::string text;   // with its '&' and "\t" shortcut text
-    UINT id = 0;        // 0 for a separator
-    bool separator = false;
-    bool enabled = true;
-    bool operator==(const SystemMenuEntry&) const = default;
-};
+using SystemMenuEntry = MenuEntry;
 std::vector<SystemMenuEntry> SystemMenuEntries(const CWnd& dialog);
 
 // The program's top-level windows that exist now, shown or not (after windows that are

@@ -3,6 +3,8 @@
 #include "backend.h"
 #include "window_map.h"
 
+#include <utility>
+
 namespace {
 
 // The message being processed, for Default(); restored when a nested one ends.
@@ -67,6 +69,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     *result = 0;
     if (message == WM_COMMAND) return OnCommand(wParam, lParam);
+    if (message == WM_NOTIFY) return OnNotify(wParam, lParam, result);
     // F1: the help command, along this window's command route.
     if (message == WM_HELP) return OnCommand(MAKEWPARAM(ID_HELP, 0), 0);
 
@@ -86,6 +89,15 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         (this->*entry->pfn_vOWNER)(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
         *result = TRUE;
         return TRUE;
+    case AfxSig::vWp: {
+        // The window is named by its handle; the position is two signed 16-bit halves.
+        CWnd* window = wParam != 0 ? &window_map::ObjectFor(reinterpret_cast<HWND>(wParam)) : nullptr;
+        const CPoint point(static_cast<short>(LOWORD(static_cast<UINT_PTR>(lParam))),
+                           static_cast<short>(HIWORD(static_cast<UINT_PTR>(lParam))));
+        (this->*entry->pfn_vWp)(window, point);
+        return TRUE;
+    }
+    case AfxSig::vNMHDRpl:   // found by OnNotify alone
     case AfxSig::End:
         break;
     }
@@ -101,6 +113,17 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     if (OnCmdMsg(id, code)) return TRUE;
     CWinApp* app = AfxGetApp();
     return app != nullptr && app->OnCmdMsg(id, code);
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result)
+{
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (header == nullptr) return FALSE;
+    const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(GetMessageMap(), WM_NOTIFY, header->code,
+                                                        static_cast<UINT>(header->idFrom));
+    if (entry == nullptr || entry->nSig != AfxSig::vNMHDRpl) return FALSE;
+    (this->*entry->pfn_notify)(header, result);
+    return TRUE;
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -134,6 +157,11 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT)
     Default();
 }
 
+void CWnd::OnContextMenu(CWnd*, CPoint)
+{
+    Default();
+}
+
 CWnd* CWnd::GetDlgItem(int id) const
 {
     const HWND control = m_hWnd != nullptr ? backend::FindControl(m_hWnd, id) : nullptr;
@@ -160,6 +188,16 @@ BOOL CWnd::IsIconic() const
 void CWnd::GetClientRect(LPRECT rect) const
 {
     *rect = m_hWnd != nullptr ? backend::ClientRect(m_hWnd) : RECT{0, 0, 0, 0};
+}
+
+void CWnd::GetWindowRect(LPRECT rect) const
+{
+    *rect = m_hWnd != nullptr ? backend::WindowRect(m_hWnd) : RECT{0, 0, 0, 0};
+}
+
+BOOL CWnd::SetClipboardText(std::string text)
+{
+    return m_hWnd != nullptr && backend::SetClipboardText(m_hWnd, std::move(text)) ? TRUE : FALSE;
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL revert) const

@@ -6,17 +6,38 @@
 #define IDM_ABOUTBOX                    0x0010
 #define IDM_ANALYSIS                    0x0020
 
-// Dialog templates, strings, pictures and the main dialog's shortcuts.
+// Dialog templates, strings, pictures, menus and the main dialog's shortcuts.
 #define IDD_ABOUTBOX                    100
 #define IDS_ABOUTBOX                    101
 #define IDD_MAIN_DIALOG                 102
 #define IDD_ANALYSIS                    103
 #define IDR_MAINFRAME                   128
 #define IDB_FORMULA                     129
+#define IDR_RESULTS_MENU                130
 #define IDR_MAIN_ACCELERATORS           160
+
+// Strings of the analysis entry and of the plot's save.
 #define IDS_ANALYSIS                    161
 #define IDS_PLOT_FILTER                 162
 #define IDS_PLOT_SAVE_FAILED            163
+
+// Strings of the result list's copy and save.
+#define IDS_SAVE_FILTER                 140
+#define IDS_SAVE_FAILED                 141
+#define IDS_SAVE_NO_FOLDER              142
+#define IDS_SAVE_NO_PERMISSION          143
+#define IDS_SAVE_IS_FOLDER              144
+#define IDS_SAVE_NO_SPACE               145
+#define IDS_SAVE_TOO_LARGE              146
+#define IDS_SAVE_READ_ONLY              147
+#define IDS_SAVE_NO_MEMORY              148
+#define IDS_SAVE_OTHER                  149
+#define IDS_COPY_FAILED                 150
+
+// Commands of the result list's context menu.
+#define IDM_COPY                        32771
+#define IDM_SELECT_ALL                  32772
+#define IDM_SAVE_AS                     32773
 
 // Controls of the main dialog. 1008 is not assigned.
 #define IDC_V1                          1000

@@ -14,6 +14,11 @@ BEGIN_MESSAGE_MAP(CExtremaDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_BN_CLICKED(IDC_COMPUTE, OnComputeExtrema)
     ON_COMMAND(IDM_ANALYSIS, OnAnalysis)
+    ON_WM_CONTEXTMENU()
+    ON_NOTIFY(LVN_KEYDOWN, IDC_RESULTS, OnResultsKeyDown)
+    ON_COMMAND(IDM_COPY, OnCopy)
+    ON_COMMAND(IDM_SELECT_ALL, OnSelectAll)
+    ON_COMMAND(IDM_SAVE_AS, OnSaveAs)
 END_MESSAGE_MAP()
 
 CExtremaDlg::CExtremaDlg(CWnd* pParent)
@@ -110,6 +115,7 @@ void CExtremaDlg::OnComputeExtrema()
     if (!UpdateData(TRUE)) return;
 
     m_results.SendMessage(LVM_DELETEALLITEMS);
+    m_table = TableInputs{m_V, m_precision};
     // Each row goes to the top, so the finished list shows the largest angle first. A row the
     // list fails to insert (index -1) is lost; the column updates then change nothing.
     ScanForExtrema(m_V, m_precision, [this](const ExtremumRow& row) {

@@ -5,8 +5,11 @@
 #include "coefficient_set.h"
 #include "resource.h"
 
+#include <optional>
+
 // The main window: six coefficient fields, the precision, the compute button and the list of
-// extreme points. It owns the coefficients, the step and the result list.
+// extreme points, which the user can copy and save. It owns the coefficients, the step and the
+// result list.
 class CExtremaDlg : public CDialog {
 public:
     explicit CExtremaDlg(CWnd* pParent = nullptr);
@@ -18,6 +21,13 @@ protected:
     double m_precision;    // the grid step in degrees, 0.0001 ... 180
     HICON m_hIcon;         // the application's icon; a shared handle, never freed
     CoefficientSet m_V;    // V1 ... V6 in kcal/mol
+
+    // What the rows in the list were computed from: the table "Guardar como..." writes.
+    struct TableInputs {
+        CoefficientSet V;
+        double step;
+    };
+    std::optional<TableInputs> m_table;   // none before the first successful computation
 
     // Control 1007 <-> m_results; precision (validated); then V1 ... V6.
     void DoDataExchange(CDataExchange* pDX) override;
@@ -38,6 +48,19 @@ protected:
     // analysis of the coefficients; the list is left alone. Coefficients the analysis refuses
     // are reported instead.
     afx_msg void OnAnalysis();
+
+    // The result list (extrema_dlg_results.cpp). Its context menu: "Copiar" and "Seleccionar
+    // todo" when it has rows, "Guardar como..." once a computation has been made.
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    // Ctrl+C and Ctrl+A in the list.
+    afx_msg void OnResultsKeyDown(NMHDR* pNMHDR, LRESULT* pResult);
+    // The selected rows (every row when none is) to the clipboard as the table's text: the
+    // header line, then tab-separated rows, as zelmara-scan prints them.
+    afx_msg void OnCopy();
+    afx_msg void OnSelectAll();
+    // Asks for a file and writes the whole table of the last computation there, tab- or
+    // comma-separated, as zelmara-scan writes it; a failure is reported and changes no file.
+    afx_msg void OnSaveAs();
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,7 @@
 #include "dialog_builder.h"
 
 #include "ascii_text.h"
+#include "backend.h"
 #include "dialog_units.h"
 #include "dialog_widget.h"
 #include "dialog_window.h"
@@ -74,7 +75,7 @@ std::unique_ptr<HWND__> Builder::MakeControl(const resource::ControlTemplate& co
             Fail("la lista " + std::to_string(control.id) + " no está en modo de informe");
             return nullptr;
         }
-        made = std::make_unique<ListWindow>(&dialog, (control.style & WS_BORDER) != 0, tabStop);
+        made = std::make_unique<ListWindow>(window, (control.style & WS_BORDER) != 0, tabStop);
     } else if (EqualsIgnoringCase(kind, "Static")) {
         made->widget = (control.style & SS_TYPEMASK) == SS_OWNERDRAW ? MakeOwnerDrawn(control, *made)
                                                                      : MakeStatic(control, rect);
@@ -153,6 +154,7 @@ QWidget* Builder::MakeOwnerDrawn(const resource::ControlTemplate& control, HWND_
 QWidget* Builder::MakeEdit(const resource::ControlTemplate& control)
 {
     auto* edit = new QLineEdit(&dialog);
+    edit->setMaxLength(backend::kEditMaxCharacters);
     edit->setFrame((control.style & WS_BORDER) != 0);
     const Qt::Alignment horizontal = (control.style & ES_RIGHT) != 0    ? Qt::AlignRight
                                      : (control.style & ES_CENTER) != 0 ? Qt::AlignHCenter

@@ -66,23 +66,8 @@ void DialogWindow::FocusFirstTabStop()
 void DialogWindow::PopupSystemMenu(QPoint globalPosition)
 {
     if (!hasSystemMenu) return;
-    auto* menu = new QMenu(m_dialog.get());
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (const HMENU__::Entry& entry : systemMenu.entries) {
-        if (entry.IsSeparator()) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction* action = menu->addAction(FromUtf8(entry.text));
-        action->setEnabled(entry.IsEnabled());
-        action->setData(QVariant::fromValue(static_cast<qulonglong>(entry.id)));
-    }
-    QObject::connect(menu, &QMenu::triggered, m_dialog.get(), [this](QAction* action) {
-        const auto id = static_cast<WPARAM>(action->data().toULongLong());
-        // Sent once the popup has closed, as the window system posts it.
-        QMetaObject::invokeMethod(
-            m_dialog.get(), [this, id] { window_map::Deliver(this, WM_SYSCOMMAND, id, 0); },
-            Qt::QueuedConnection);
+    QMenu* menu = MakePopup(systemMenu, m_dialog.get(), [this](UINT_PTR command) {
+        window_map::Deliver(this, WM_SYSCOMMAND, command, 0);
     });
     menu->popup(globalPosition);
 }

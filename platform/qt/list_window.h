@@ -1,6 +1,7 @@
 #pragma once
 
-// A list view's window: a table view in report mode over a ListModel.
+// A list view's window: a table view in report mode over a ListModel, with extended selection.
+// Its keys and context menu reach its dialog as a Windows list view sends them.
 
 #include "window.h"
 
@@ -11,9 +12,9 @@ class ListModel;
 class QTableView;
 
 struct ListWindow final : HWND__ {
-    // The view is made as a child of parent, with a frame when border is set; tabStop makes
-    // it a tab stop.
-    ListWindow(QWidget* parent, bool border, bool tabStop);
+    // The view is made as a child of dialog's widget, with a frame when border is set; tabStop
+    // makes it a tab stop.
+    ListWindow(HWND__& dialog, bool border, bool tabStop);
     ~ListWindow() override;
 
     ListModel& Model() const { return *m_model; }
@@ -26,6 +27,8 @@ struct ListWindow final : HWND__ {
     // The list-view messages the rows answer (ListRowsMessage).
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     ListWindow* AsList() override { return this; }
+
+    HWND__& dialog;   // where its notifications and context menus go
 
 private:
     std::unique_ptr<ListModel> m_model;

@@ -7,7 +7,7 @@
 
 std::vector<HMENU__::Entry> HMENU__::StandardSystemMenu()
 {
-    return {Entry{MF_STRING, SC_CLOSE, "&Cerrar\tAlt+F4"}};
+    return {Entry{MF_STRING, SC_CLOSE, "&Cerrar\tAlt+F4", nullptr}};
 }
 
 namespace backend {
@@ -25,7 +25,7 @@ HMENU SystemMenu(HWND window, bool revert)
 
 bool AppendMenuEntry(HMENU menu, UINT flags, UINT_PTR id, std::string_view text)
 {
-    menu->entries.push_back({flags, id, std::string(text)});
+    menu->entries.push_back({flags, id, std::string(text), nullptr});
     return true;
 }
 

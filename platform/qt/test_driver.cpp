@@ -10,6 +10,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,16 +86,40 @@ void PressKey(const CWnd& dialog, int id, Key key)
     }
 }
 
-void PressCtrlShiftKey(const CWnd& dialog, int id, char letter)
+namespace {
+
+void PressLetter(const CWnd& dialog, int id, char letter, Qt::KeyboardModifiers modifiers)
 {
     QWidget* control = Control(dialog, id);
     if (control == nullptr) return;
     if (letter < 'A' || letter > 'Z') {
-        ReportFailure(std::string("not a capital letter: ") + letter);
+        ReportFailure(std::string(1, letter) + " is not a letter key");
         return;
     }
-    QTest::keyClick(control, static_cast<Qt::Key>(Qt::Key_A + (letter - 'A')),
-                    Qt::ControlModifier | Qt::ShiftModifier);
+    control->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(control, static_cast<Qt::Key>(Qt::Key_A + (letter - 'A')), modifiers);
+}
+
+}  // namespace
+
+void PressCtrlKey(const CWnd& dialog, int id, char letter)
+{
+    PressLetter(dialog, id, letter, Qt::ControlModifier);
+}
+
+void PressCtrlShiftKey(const CWnd& dialog, int id, char letter)
+{
+    PressLetter(dialog, id, letter, Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+void Paste(const CWnd& dialog, int id, std::string_view text)
+{
+    QLineEdit* edit = Edit(dialog, id);
+    if (edit == nullptr) return;
+    backend::SetClipboardText(dialog.m_hWnd, std::string(text));
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
 }
 
 void Click(const CWnd& dialog, int id)
@@ -124,6 +152,72 @@ bool ChooseSystemMenuEntry(const CWnd& dialog, UINT id)
             return true;
         }
     }
+    return false;
+}
+
+void ClickListRow(const CWnd& dialog, int id, int row, Modifier modifier)
+{
+    QTableView* view = ListView(dialog, id);
+    if (view == nullptr) return;
+    LetEventsRun();
+    const QModelIndex index = view->model()->index(row, 0);
+    if (!index.isValid()) {
+        ReportFailure("list " + std::to_string(id) + " has no row " + std::to_string(row));
+        return;
+    }
+    view->scrollTo(index);
+    const Qt::KeyboardModifiers keys = modifier == Modifier::Ctrl    ? Qt::ControlModifier
+                                       : modifier == Modifier::Shift ? Qt::ShiftModifier
+                                                                     : Qt::NoModifier;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, keys, view->visualRect(index).center());
+}
+
+namespace {
+
+// Shift+F10 in control id: the context menu event a keyboard gives.
+QMenu* OpenContextMenu(const CWnd& dialog, int id)
+{
+    QWidget* control = Control(dialog, id);
+    if (control == nullptr) return nullptr;
+    LetEventsRun();
+    control->setFocus(Qt::OtherFocusReason);
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0), control->mapToGlobal(QPoint(0, 0)));
+    QCoreApplication::sendEvent(control, &event);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+}  // namespace
+
+std::vector<MenuEntry> ContextMenuEntries(const CWnd& dialog, int id)
+{
+    std::vector<MenuEntry> entries;
+    QMenu* menu = OpenContextMenu(dialog, id);
+    if (menu == nullptr) return entries;
+    for (const QAction* action : menu->actions()) {
+        entries.push_back({action->text().toStdString(),
+                           static_cast<UINT>(action->data().toULongLong()), action->isSeparator(),
+                           action->isEnabled()});
+    }
+    menu->close();
+    LetEventsRun();
+    return entries;
+}
+
+bool ChooseContextMenuEntry(const CWnd& dialog, int id, UINT command)
+{
+    QMenu* menu = OpenContextMenu(dialog, id);
+    if (menu == nullptr) return false;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator() || !action->isEnabled() || !action->data().isValid() ||
+            action->data().toULongLong() != command)
+            continue;
+        menu->setActiveAction(action);
+        QTest::keyClick(menu, Qt::Key_Return);
+        LetEventsRun();   // the command, posted once the popup has closed
+        return true;
+    }
+    menu->close();
+    LetEventsRun();
     return false;
 }
 
@@ -185,6 +279,22 @@ std::vector<std::string> StaticTexts(const CWnd& dialog)
         if (label != nullptr && label->pixmap().isNull()) texts.push_back(label->text().toStdString());
     }
     return texts;
+}
+
+std::string ClipboardText()
+{
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasText() ? data->text().toStdString() : std::string();
+}
+
+std::vector<int> SelectedListRows(const CWnd& dialog, int id)
+{
+    std::vector<int> rows;
+    const CWnd* list = dialog.GetDlgItem(id);
+    if (list == nullptr || ListView(dialog, id) == nullptr) return rows;
+    for (const ListRowSpan& span : backend::SelectedListRows(list->m_hWnd))
+        for (int row = span.first; row <= span.last; ++row) rows.push_back(row);
+    return rows;
 }
 
 std::vector<std::vector<std::string>> ShownListRows(const CWnd& dialog, int id)

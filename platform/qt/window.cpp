@@ -8,6 +8,7 @@
 #include "window_map.h"
 
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -76,6 +77,14 @@ RECT ClientRect(HWND window)
     return RECT{0, 0, widget != nullptr ? widget->width() : 0, widget != nullptr ? widget->height() : 0};
 }
 
+RECT WindowRect(HWND window)
+{
+    const QWidget* widget = window->widget;
+    if (widget == nullptr) return RECT{0, 0, 0, 0};
+    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
+    return RECT{topLeft.x(), topLeft.y(), topLeft.x() + widget->width(), topLeft.y() + widget->height()};
+}
+
 HWND FindControl(HWND dialog, int id)
 {
     const DialogWindow* window = dialog->AsDialog();
@@ -83,3 +92,17 @@ HWND FindControl(HWND dialog, int id)
 }
 
 }  // namespace backend
+
+SHORT GetKeyState(int virtualKey)
+{
+    // The modifiers of the input event being handled, as Qt keeps them.
+    const Qt::KeyboardModifiers modifiers = QGuiApplication::keyboardModifiers();
+    Qt::KeyboardModifier modifier;
+    switch (virtualKey) {
+    case VK_SHIFT: modifier = Qt::ShiftModifier; break;
+    case VK_CONTROL: modifier = Qt::ControlModifier; break;
+    case VK_MENU: modifier = Qt::AltModifier; break;
+    default: return 0;
+    }
+    return modifiers.testFlag(modifier) ? static_cast<SHORT>(-0x8000) : SHORT{0};
+}

@@ -38,6 +38,10 @@ const AcceleratorTable* ResourceScript::FindAccelerators(int id) const {
     return FindById(accelerators, id, [](const AcceleratorTable& table) { return table.id; });
 }
 
+const MenuTemplate* ResourceScript::FindMenu(int id) const {
+    return FindById(menus, id, [](const MenuTemplate& menu) { return menu.id; });
+}
+
 ParseOutcome ParseResourceScript(std::string_view script, const IncludeReader& readInclude,
                                  std::string_view fileName) {
     ParseOutcome outcome;

@@ -74,6 +74,22 @@ struct AcceleratorTable {
     std::vector<Accelerator> entries;   // in script order
 };
 
+// One entry of a menu: a command, a separator, or a popup with entries of its own.
+struct MenuItemTemplate {
+    enum class Kind { Command, Separator, Popup };
+    Kind kind = Kind::Command;
+    std::string text;          // UTF-8; '&' marks the mnemonic, "\t" starts the shortcut text
+    int id = 0;                // the command ID of a Command, 0 to 65535
+    std::uint32_t flags = 0;   // MF_GRAYED, MF_DISABLED (INACTIVE), MF_CHECKED, MF_MENUBREAK, ...
+    std::vector<MenuItemTemplate> items;   // a Popup's entries
+};
+
+// A MENU resource: its top-level entries (for a context menu, one popup holding the entries).
+struct MenuTemplate {
+    int id = 0;
+    std::vector<MenuItemTemplate> items;
+};
+
 // A picture resource: ID and the file name the script gives for it.
 struct PictureResource {
     int id = 0;
@@ -88,6 +104,7 @@ struct ResourceScript {
     std::vector<PictureResource> icons;
     std::vector<PictureResource> bitmaps;
     std::vector<AcceleratorTable> accelerators;
+    std::vector<MenuTemplate> menus;
     std::optional<VersionBlock> version;
 
     // Lookups: nullptr when the script has no such resource.
@@ -96,6 +113,7 @@ struct ResourceScript {
     const PictureResource* FindIcon(int id) const;
     const PictureResource* FindBitmap(int id) const;
     const AcceleratorTable* FindAccelerators(int id) const;
+    const MenuTemplate* FindMenu(int id) const;
 };
 
 // A parse failure: the 1-based line of the script (or of an included file, named) and a plain
@@ -120,7 +138,7 @@ using IncludeReader = std::function<std::optional<std::string>(const std::string
 
 // Parses the subset of resource-script syntax the program uses: #define, #include, #pragma
 // code_page, LANGUAGE, DIALOG/DIALOGEX with their statements and controls, STRINGTABLE,
-// VERSIONINFO, ICON, BITMAP and ACCELERATORS (VIRTKEY entries).
+// VERSIONINFO, ICON, BITMAP, MENU and ACCELERATORS (VIRTKEY entries).
 ParseOutcome ParseResourceScript(std::string_view script, const IncludeReader& readInclude,
                                  std::string_view fileName = "zelmara.rc");
 

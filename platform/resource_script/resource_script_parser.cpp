@@ -35,7 +35,8 @@ bool ParsePicture(TokenCursor& in, int id, bool taken, const std::string& kind, 
 bool IsResourceKeyword(const Token& token) {
     return token.kind == TokenKind::Identifier &&
            (token.text == "DIALOG" || token.text == "DIALOGEX" || token.text == "ICON" ||
-            token.text == "BITMAP" || token.text == "ACCELERATORS" || token.text == "VERSIONINFO");
+            token.text == "BITMAP" || token.text == "MENU" || token.text == "ACCELERATORS" ||
+            token.text == "VERSIONINFO");
 }
 
 bool ParseIdLedStatement(TokenCursor& in, ResourceScript& script) {
@@ -70,6 +71,15 @@ bool ParseIdLedStatement(TokenCursor& in, ResourceScript& script) {
         script.accelerators.push_back(std::move(table));
         return true;
     }
+    if (in.AcceptKeyword("MENU")) {
+        if (script.FindMenu(id))
+            return in.FailAt(at, "menu " + std::to_string(id) + " is defined twice");
+        MenuTemplate menu;
+        menu.id = id;
+        if (!ParseMenu(in, menu)) return false;
+        script.menus.push_back(std::move(menu));
+        return true;
+    }
     if (in.AcceptKeyword("VERSIONINFO")) {
         if (script.version) return in.FailAt(at, "the version block is defined twice");
         VersionBlock version;
@@ -77,7 +87,7 @@ bool ParseIdLedStatement(TokenCursor& in, ResourceScript& script) {
         script.version = std::move(version);
         return true;
     }
-    return in.FailExpected("DIALOG, DIALOGEX, ICON, BITMAP, ACCELERATORS or VERSIONINFO");
+    return in.FailExpected("DIALOG, DIALOGEX, ICON, BITMAP, MENU, ACCELERATORS or VERSIONINFO");
 }
 
 }  // namespace

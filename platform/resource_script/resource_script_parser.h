@@ -11,7 +11,8 @@
 namespace resource::detail {
 
 // Reads the resource statements (LANGUAGE, STRINGTABLE and ID-led DIALOG, DIALOGEX, ICON,
-// BITMAP, ACCELERATORS, VERSIONINFO) into script; on failure the cursor holds the error. A resource ID
+// BITMAP, MENU, ACCELERATORS, VERSIONINFO) into script; on failure the cursor holds the error.
+// A resource ID
 // defined twice for the same kind of resource is an error.
 bool ParseStatements(TokenCursor& in, ResourceScript& script);
 
@@ -28,6 +29,10 @@ bool ParseVersionInfo(TokenCursor& in, VersionBlock& version);
 // "key", command, VIRTKEY [, CONTROL] [, SHIFT] [, ALT] [, NOINVERT] (the key a quoted capital
 // letter or digit, or a virtual-key value 1 ... 254; options in any order), then END.
 bool ParseAccelerators(TokenCursor& in, AcceleratorTable& table);
+// Reads a menu after its MENU keyword: the BEGIN ... END block of MENUITEM and POPUP
+// statements. Popups nest at most kMaxMenuDepth deep; a command ID is 0 to 65535.
+bool ParseMenu(TokenCursor& in, MenuTemplate& menu);
+inline constexpr int kMaxMenuDepth = 16;
 
 // Consumes BEGIN or '{' and returns it in begin, for the error of a block never closed.
 bool ExpectBlockStart(TokenCursor& in, Token& begin);

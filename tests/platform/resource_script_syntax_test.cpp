@@ -118,9 +118,42 @@ TEST(ResourceScriptComments, AreSkippedAndKeepLineNumbers) {
     EXPECT_EQ(outcome.script.strings.front().second, "// not a comment");
 }
 
+TEST(ResourceScriptMenus, PopupsCommandsSeparatorsAndOptions) {
+    resource::ParseOutcome outcome = ParseText(
+        "#define ID_GO 40001\n"
+        "7 MENU\nBEGIN\n"
+        "  POPUP \"&Archivo\", HELP\n  BEGIN\n"
+        "    MENUITEM \"&Ir\\tCtrl+I\", ID_GO, GRAYED CHECKED\n"
+        "    MENUITEM SEPARATOR\n"
+        "    POPUP \"Más\" { MENUITEM \"x\", 0xFFFF, INACTIVE, MENUBREAK }\n"
+        "  END\n"
+        "  MENUITEM \"Solo\", 3\n"
+        "END\n");
+    ASSERT_TRUE(outcome.ok()) << outcome.error->line << ": " << outcome.error->message;
+    const resource::MenuTemplate* menu = outcome.script.FindMenu(7);
+    ASSERT_NE(menu, nullptr);
+    using Kind = resource::MenuItemTemplate::Kind;
+    ASSERT_EQ(menu->items.size(), 2u);
+    const resource::MenuItemTemplate& popup = menu->items[0];
+    EXPECT_EQ(popup.kind, Kind::Popup);
+    EXPECT_EQ(popup.text, "&Archivo");
+    EXPECT_EQ(popup.flags, 0x4000u);
+    ASSERT_EQ(popup.items.size(), 3u);
+    EXPECT_EQ(popup.items[0].kind, Kind::Command);
+    EXPECT_EQ(popup.items[0].text, "&Ir\tCtrl+I");
+    EXPECT_EQ(popup.items[0].id, 40001);
+    EXPECT_EQ(popup.items[0].flags, 0x0001u | 0x0008u);
+    EXPECT_EQ(popup.items[1].kind, Kind::Separator);
+    ASSERT_EQ(popup.items[2].items.size(), 1u);
+    EXPECT_EQ(popup.items[2].items[0].id, 0xFFFF);
+    EXPECT_EQ(popup.items[2].items[0].flags, 0x0002u | 0x0040u);
+    EXPECT_EQ(menu->items[1].id, 3);
+    EXPECT_EQ(menu->items[1].flags, 0u);
+}
+
 struct MalformedScript {
     const char* name;
-    const char* script;
+    std::string script;
     const char* includedHeader;  // served as "ids.h"; may be null
     const char* file;
     int line;
@@ -185,6 +218,21 @@ INSTANTIATE_TEST_SUITE_P(
                         "test.rc", 2, "A is redefined"},
         MalformedScript{"CodePageOtherThanUtf8", "#pragma code_page(1252)\n", nullptr,
                         "test.rc", 1, "code page 1252"},
+        MalformedScript{"MenuCommandBeyond16Bits",
+                        "1 MENU\nBEGIN\n POPUP \"p\"\n BEGIN\n  MENUITEM \"a\", 65536\n", nullptr,
+                        "test.rc", 5, "menu command 65536 is outside 0 to 65535"},
+        MalformedScript{"MenuOptionMisspelt",
+                        "1 MENU\nBEGIN\n MENUITEM \"a\", 5, GREYED\nEND\n", nullptr, "test.rc", 3,
+                        "expected GRAYED, INACTIVE"},
+        MalformedScript{"MenuPopupsNestedTooDeeply",
+                        "1 MENU\nBEGIN\n" + [] {
+                            std::string popups;
+                            for (int i = 0; i < 17; ++i) popups += "POPUP \"p\" BEGIN\n";
+                            return popups;
+                        }(),
+                        nullptr, "test.rc", 19, "nested too deeply"},
+        MalformedScript{"MenuDefinedTwice", "1 MENU\nBEGIN\nEND\n1 MENU\nBEGIN\nEND\n", nullptr,
+                        "test.rc", 4, "menu 1 is defined twice"},
         MalformedScript{"DialogDefinedTwice",
                         "1 DIALOG 0,0,1,1\nBEGIN\nEND\n1 DIALOGEX 0,0,1,1\nBEGIN\nEND\n", nullptr,
                         "test.rc", 4, "dialog 1 is defined twice"},

@@ -94,7 +94,7 @@ TEST(RealResourceScript, MainDialogTemplate) {
         {1006, "Button", "Obtener puntos extremos", -1, {84, 96, 179, 11},
          kChildVisible | BS_DEFPUSHBUTTON | WS_TABSTOP},
         {1007, "SysListView32", "List1", -1, {24, 114, 285, 78},
-         kChildVisible | LVS_REPORT | WS_BORDER | WS_TABSTOP},
+         kChildVisible | LVS_REPORT | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP},
         {1, "Button", "Aceptar", -1, {119, 204, 50, 14}, kButtonStyle},
         {2, "Button", "Cancelar", -1, {181, 204, 50, 14}, kButtonStyle},
     });
@@ -130,9 +130,9 @@ TEST(RealResourceScript, StringsPicturesAndLanguage) {
     const resource::ResourceScript& script = Script();
     EXPECT_EQ(script.language, 0x0A);
     EXPECT_EQ(script.sublanguage, 0x03);
-    EXPECT_EQ(script.dialogs.size(), 2u);
+    EXPECT_EQ(script.dialogs.size(), 3u);
 
-    ASSERT_EQ(script.strings.size(), 2u);
+    ASSERT_EQ(script.strings.size(), 16u);
     ASSERT_NE(script.FindString(101), nullptr);
     EXPECT_EQ(*script.FindString(101), "&Acerca de Zelmara...");
     const std::string* help = script.FindString(0xE146);   // the help command's text

@@ -1,0 +1,139 @@
+// The main window's result list: its context menu and keys, the copy of its rows to the
+// clipboard and the save of the whole table to a file. Both give the text zelmara-scan prints.
+
+#include "extrema_dlg.h"
+
+#include "afxdlgs.h"
+#include "atomic_file.h"
+#include "ordered_pieces.h"
+#include "scan_table.h"
+
+#include <new>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Where the menu opens from the keyboard: this far inside the list's top-left corner.
+constexpr int kKeyboardMenuInset = 8;
+
+bool HasExtension(const std::string& path, const char* extension)
+{
+    const std::size_t length = std::char_traits<char>::length(extension);
+    if (path.size() < length) return false;
+    for (std::size_t i = 0; i < length; ++i) {
+        const char c = path[path.size() - length + i];
+        if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != extension[i]) return false;
+    }
+    return true;
+}
+
+// The file's own extension decides the form when it is .tsv or .csv; otherwise the filter the
+// user chose (the second is the comma-separated one).
+TableFormat FormatOfFile(const std::string& path, int filterIndex)
+{
+    if (HasExtension(path, ".csv")) return TableFormat::Csv;
+    if (HasExtension(path, ".tsv")) return TableFormat::Tab;
+    return filterIndex == 2 ? TableFormat::Csv : TableFormat::Tab;
+}
+
+UINT ReasonText(FileWriteError error)
+{
+    switch (error) {
+    case FileWriteError::NoFolder: return IDS_SAVE_NO_FOLDER;
+    case FileWriteError::NoPermission: return IDS_SAVE_NO_PERMISSION;
+    case FileWriteError::IsFolder: return IDS_SAVE_IS_FOLDER;
+    case FileWriteError::NoSpace: return IDS_SAVE_NO_SPACE;
+    case FileWriteError::TooLarge: return IDS_SAVE_TOO_LARGE;
+    case FileWriteError::ReadOnly: return IDS_SAVE_READ_ONLY;
+    case FileWriteError::NoMemory: return IDS_SAVE_NO_MEMORY;
+    case FileWriteError::None:
+    case FileWriteError::Other: break;
+    }
+    return IDS_SAVE_OTHER;
+}
+
+}  // namespace
+
+void CExtremaDlg::OnContextMenu(CWnd* pWnd, CPoint point)
+{
+    if (pWnd != &m_results) {
+        CDialog::OnContextMenu(pWnd, point);
+        return;
+    }
+    if (point.x == -1 && point.y == -1) {
+        CRect list;
+        m_results.GetWindowRect(&list);
+        point = CPoint(list.left + kKeyboardMenuInset, list.top + kKeyboardMenuInset);
+    }
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_RESULTS_MENU)) return;
+    CMenu* popup = menu.GetSubMenu(0);
+    if (popup == nullptr) return;
+    const UINT rowsState = m_results.GetItemCount() > 0 ? MF_ENABLED : MF_GRAYED;
+    popup->EnableMenuItem(IDM_COPY, MF_BYCOMMAND | rowsState);
+    popup->EnableMenuItem(IDM_SELECT_ALL, MF_BYCOMMAND | rowsState);
+    popup->EnableMenuItem(IDM_SAVE_AS, MF_BYCOMMAND | (m_table ? MF_ENABLED : MF_GRAYED));
+    popup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
+}
+
+void CExtremaDlg::OnResultsKeyDown(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    const auto* key = reinterpret_cast<const NMLVKEYDOWN*>(pNMHDR);
+    *pResult = 0;
+    // Ctrl without Alt: Ctrl+Alt is AltGr on many keyboards, which types characters.
+    if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return;
+    if (key->wVKey == 'C')
+        OnCopy();
+    else if (key->wVKey == 'A')
+        OnSelectAll();
+}
+
+void CExtremaDlg::OnCopy()
+{
+    const int count = m_results.GetItemCount();
+    if (count == 0) return;
+    std::vector<ListRowSpan> rows = m_results.GetSelectedSpans();
+    if (rows.empty()) rows.push_back({0, count - 1});
+    try {
+        if (SetClipboardText(m_results.GetRowsText(TableHeaderLine(TableFormat::Tab), rows, '\t')))
+            return;
+    } catch (const std::bad_alloc&) {
+        // reported below, as a clipboard that refuses the text is
+    }
+    CString message;
+    message.LoadString(IDS_COPY_FAILED);
+    AfxMessageBox(message, MB_ICONEXCLAMATION);
+}
+
+void CExtremaDlg::OnSelectAll()
+{
+    m_results.SelectAllItems();
+}
+
+void CExtremaDlg::OnSaveAs()
+{
+    if (!m_table) return;   // the menu offers no save before the first computation
+    CString filter;
+    filter.LoadString(IDS_SAVE_FILTER);
+    CFileDialog dialog(FALSE, "tsv", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, this);
+    if (dialog.DoModal() != IDOK) return;
+
+    const std::string path = dialog.GetPathName().str();
+    const TableFormat format = FormatOfFile(path, dialog.GetFilterIndex());
+    const TableInputs table = *m_table;
+    const FileWriteOutcome outcome = WriteFileAtomically(path, [&](const TableOutput& write) {
+        WriteScanTable(table.V, table.step, format, RowOrder::LargestAngleFirst, write,
+                       DefaultThreadCount());
+    });
+    if (outcome.ok()) return;
+
+    CString reason;
+    if (outcome.error == FileWriteError::Other)
+        AfxFormatString1(reason, IDS_SAVE_OTHER, std::to_string(outcome.systemError.value()).c_str());
+    else
+        reason.LoadString(ReasonText(outcome.error));
+    CString message;
+    AfxFormatString2(message, IDS_SAVE_FAILED, path.c_str(), reason);
+    AfxMessageBox(message, MB_ICONEXCLAMATION);
+}
