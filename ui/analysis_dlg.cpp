@@ -1,6 +1,10 @@
 #include "analysis_dlg.h"
 
+#include "afxdlgs.h"
 #include "analysis_table.h"
+#include "atomic_file.h"
+#include "file_save.h"
+#include "plot_file.h"
 #include "potential_plot.h"
 #include "scene_drawing.h"
 
@@ -100,4 +104,18 @@ void CAnalysisDlg::OnRecompute()
 
 void CAnalysisDlg::OnSavePlot()
 {
+    CString filter;
+    filter.LoadString(IDS_PLOT_FILTER);
+    CFileDialog dialog(FALSE, "svg", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, this);
+    if (dialog.DoModal() != IDOK) return;
+
+    const std::string path = dialog.GetPathName().str();
+    const PlotScene scene = PlotPotential(m_V, m_analysis, kPlotFileWidth, kPlotFileHeight);
+    std::string bytes;
+    FileWriteOutcome outcome;
+    if (PlotFileBytes(scene, PlotFileTypeOf(path, dialog.GetFilterIndex()), bytes))
+        outcome = WriteFileAtomically(path, [&bytes](const auto& write) { write(bytes); });
+    else
+        outcome.error = FileWriteError::NoMemory;
+    if (!outcome.ok()) ReportFileWriteFailure(IDS_PLOT_SAVE_FAILED, path, outcome);
 }

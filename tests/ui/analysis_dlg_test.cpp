@@ -3,8 +3,11 @@
 // the populations it recomputes. Runs on every backend.
 
 #include "analysis_dlg.h"
+#include "potential_plot.h"
+#include "svg_plot.h"
 #include "ui_test_support.h"
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -163,6 +166,64 @@ TEST_F(AnalysisDlgTest, AConstantPotentialSaysSoInsteadOfRows)
         });
         shown.EndDialog(IDCANCEL);
     });
+}
+
+TEST_F(AnalysisDlgTest, TheContextMenuOfTheResultListOpensItToo)
+{
+    CExtremaDlg dlg;
+    int opened = 0;
+    RunDriven(dlg, [&](CDialog& shown) {
+        Type(shown, IDC_V2, "1");
+        WhenNextDialogShown([&](CDialog& analysis) {
+            ++opened;
+            EXPECT_EQ(ShownListRowCount(analysis, IDC_POINTS), 4);   // minima 0 and 180, maxima 90 and 270
+            analysis.EndDialog(IDCANCEL);
+        });
+        EXPECT_TRUE(ChooseContextMenuEntry(shown, IDC_RESULTS, IDM_ANALYSIS));
+        shown.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(opened, 1);
+}
+
+TEST_F(AnalysisDlgTest, ThePlotIsSavedAsSvgOrPngByTheNamesTypeAndAFailureChangesNoFile)
+{
+    CoefficientSet V{};
+    V[3] = 3.0;
+    const std::string svg = WriteSvg(PlotPotential(V, AnalyzeConformations(V).analysis, kPlotFileWidth, kPlotFileHeight));
+    const std::string pngSignature("\x89PNG\r\n\x1a\n", 8);
+    Folder folder;
+    MessageBoxRecorder boxes;
+    CExtremaDlg dlg;
+    RunDriven(dlg, [&](CDialog& shown) {
+        Type(shown, IDC_V3, "3");
+        OpenAnalysis(shown, Opening::SystemMenu, [&](CDialog& analysis) {
+            {
+                SaveFileDialogRecorder dialogs((folder.path() / "grafica.svg").string());
+                Click(analysis, IDC_SAVE_PLOT);
+                ASSERT_EQ(dialogs.Requests().size(), 1u);
+                EXPECT_EQ(dialogs.Requests()[0].filters,
+                          (std::vector<backend::FileFilter>{{"Imagen SVG (*.svg)", "*.svg"}, {"Imagen PNG (*.png)", "*.png"}}));
+                EXPECT_EQ(dialogs.Requests()[0].defaultExtension, "svg");
+                EXPECT_TRUE(dialogs.Requests()[0].confirmOverwrite);
+            }
+            for (const auto& [name, filter] : {std::pair<const char*, int>{"sin_extension", 2}, {"dibujo.PNG", 1}}) {
+                SaveFileDialogRecorder dialogs((folder.path() / name).string(), filter);
+                Click(analysis, IDC_SAVE_PLOT);
+            }
+            const std::string missing = (folder.path() / "no_existe" / "grafica.svg").string();
+            SaveFileDialogRecorder dialogs(missing);
+            Click(analysis, IDC_SAVE_PLOT);
+            ASSERT_EQ(boxes.Calls().size(), 1u);
+            EXPECT_EQ(boxes.Calls()[0].text,
+                      "No se ha podido guardar la gráfica en «" + missing + "»: la carpeta no existe.\n\nNingún archivo ha cambiado.");
+        });
+        shown.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"dibujo.PNG", "grafica.svg", "sin_extension"}));
+    EXPECT_EQ(FileText(folder.path() / "grafica.svg"), svg) << "the picture zelmara-scan --plot writes";
+    EXPECT_EQ(std::system(("xmllint --noout " + (folder.path() / "grafica.svg").string()).c_str()), 0);
+    for (const char* png : {"sin_extension", "dibujo.PNG"})
+        EXPECT_EQ(FileText(folder.path() / png).substr(0, 8), pngSignature) << png;
 }
 
 TEST_F(AnalysisDlgTest, TheMenuEntryComesBeforeTheAboutEntryAndNoMnemonicIsShared)

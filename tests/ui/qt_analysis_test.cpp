@@ -1,6 +1,7 @@
 // What only the Qt backend shows of the conformational analysis: the plot's pixels, a picture of
 // the dialog, and the names assistive technologies read.
 
+#include "potential_plot.h"
 #include "qt_gui_test.h"
 #include "ui_test_support.h"
 
@@ -60,6 +61,23 @@ TEST_F(QtAnalysisTest, TheCurveIsDrawnAcrossThePlotAndFlatForAConstantPotential)
         ASSERT_FALSE(rows.empty());
         EXPECT_LE(rows.back() - rows.front(), 2) << "a flat line";
     });
+}
+
+TEST_F(QtAnalysisTest, TheSavedPngIsAPictureOfTheFilesSizeWithTheCurveDrawn)
+{
+    // Into the test's build folder, beside its pictures, to be looked at.
+    WithAnalysis({"1", "0.5"}, [](CDialog& analysis) {
+        for (const char* name : {"analysis_plot.png", "analysis_plot.svg"}) {
+            SaveFileDialogRecorder dialogs{std::string(name)};
+            Click(analysis, IDC_SAVE_PLOT);
+        }
+    });
+    QImage saved;
+    ASSERT_TRUE(saved.load(QStringLiteral("analysis_plot.png"), "PNG"));
+    EXPECT_EQ(saved.size(), QSize(kPlotFileWidth, kPlotFileHeight));
+    const std::vector<int> rows = CurveRows(saved);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_GT(rows.back() - rows.front(), kPlotFileHeight / 2);
 }
 
 TEST_F(QtAnalysisTest, ListsAndTheTemperatureAreNamedForAssistiveTechnologies)
