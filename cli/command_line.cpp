@@ -38,12 +38,20 @@ std::optional<int> CoefficientIndex(std::string_view name)
 
 bool TakesValue(std::string_view name)
 {
-    return name == "--precision" || CoefficientIndex(name).has_value();
+    return name == "--precision" || name == "--temperature" || name == "--plot" || CoefficientIndex(name).has_value();
 }
 
 bool IsFlag(std::string_view name)
 {
-    return name == "--ascending" || name == "--csv" || name == "--json" || name == "--help" || name == "--version";
+    return name == "--analyze" || name == "--ascending" || name == "--csv" || name == "--json" || name == "--help" ||
+           name == "--version";
+}
+
+// The message for a value outside first ... last.
+std::string OutsideRange(std::string_view name, double value, double first, double last)
+{
+    return std::string(name) + ": el valor " + FormatRoundTrip(value) + " está fuera del intervalo " +
+           FormatRoundTrip(first) + " … " + FormatRoundTrip(last);
 }
 
 class Reader {
@@ -100,7 +108,9 @@ private:
 
     void ApplyFlag(std::string_view name)
     {
-        if (name == "--ascending")
+        if (name == "--analyze")
+            result_.request.analyze = true;
+        else if (name == "--ascending")
             result_.request.order = RowOrder::ScanOrder;
         else if (name == "--csv")
             result_.request.format = TableFormat::Csv;
@@ -116,11 +126,27 @@ private:
     void RefuseConflicts()
     {
         const ScanRequest& request = result_.request;
-        if (request.json && request.format == TableFormat::Csv) Refuse("--json: no se puede usar junto con --csv");
+        if (request.json && request.format == TableFormat::Csv)
+            Refuse("--json: no se puede usar junto con --csv");
+        else if (!request.analyze && temperatureGiven_)
+            Refuse("--temperature: solo se usa junto con --analyze");
+        else if (!request.analyze && !request.plotPath.empty())
+            Refuse("--plot: solo se usa junto con --analyze");
+        else if (request.analyze && precisionGiven_)
+            Refuse("--precision: no se usa junto con --analyze, que no recorre una rejilla");
+        else if (request.analyze && request.order == RowOrder::ScanOrder)
+            Refuse("--ascending: no se usa junto con --analyze, que da siempre los ángulos de menor a mayor");
     }
 
     void ReadValue(std::string_view name, std::string_view text)
     {
+        if (name == "--plot") {
+            if (text.empty())
+                Refuse("--plot: falta el nombre del archivo");
+            else
+                result_.request.plotPath = text;
+            return;
+        }
         const NumberReading reading = ReadNumber(text);
         if (!reading.ok()) {
             Refuse(std::string(name) + ": " + NumberFault(reading.error, text));
@@ -130,18 +156,27 @@ private:
             result_.request.coefficients[static_cast<std::size_t>(*n)] = reading.value;
             return;
         }
-        if (!(reading.value >= kMinPrecision && reading.value <= kMaxPrecision)) {
-            Refuse(std::string(name) + ": el valor " + FormatRoundTrip(reading.value) +
-                   " está fuera del intervalo " + FormatRoundTrip(kMinPrecision) + " … " +
-                   FormatRoundTrip(kMaxPrecision));
+        const bool temperature = name == "--temperature";
+        const double first = temperature ? kMinTemperature : kMinPrecision;
+        const double last = temperature ? kMaxTemperature : kMaxPrecision;
+        if (!(reading.value >= first && reading.value <= last)) {
+            Refuse(OutsideRange(name, reading.value, first, last));
             return;
         }
-        result_.request.precision = reading.value;
+        if (temperature) {
+            result_.request.temperature = reading.value;
+            temperatureGiven_ = true;
+        } else {
+            result_.request.precision = reading.value;
+            precisionGiven_ = true;
+        }
     }
 
     std::span<const std::string_view> arguments_;
     std::size_t next_ = 0;
     bool optionsEnded_ = false;
+    bool precisionGiven_ = false;
+    bool temperatureGiven_ = false;
     CommandLine result_;
 };
 

@@ -1,7 +1,13 @@
+#include "analysis_json.h"
+#include "analysis_text.h"
+#include "atomic_file.h"
 #include "command_line.h"
 #include "grid_json.h"
 #include "ordered_pieces.h"
+#include "potential_plot.h"
 #include "scan_table.h"
+#include "shown_text.h"
+#include "svg_plot.h"
 #include "usage_text.h"
 
 #include <cstdio>
@@ -14,6 +20,10 @@ namespace {
 
 constexpr int kExitFailed = 1;
 constexpr int kExitBadArguments = 2;
+
+// The size of the picture --plot writes, in pixels.
+constexpr int kPlotWidth = 800;
+constexpr int kPlotHeight = 500;
 
 void WriteOut(std::string_view bytes)
 {
@@ -29,12 +39,43 @@ void WriteError(std::string_view message)
     std::fputc('\n', stderr);
 }
 
+// The grid table, streamed.
+void Scan(const ScanRequest& request)
+{
+    if (request.json)
+        WriteGridJson(request.coefficients, request.precision, request.order, WriteOut, DefaultThreadCount());
+    else
+        WriteScanTable(request.coefficients, request.precision, request.format, request.order, WriteOut,
+                       DefaultThreadCount());
+}
+
+// The conformational analysis, and its plot when asked for; the exit status.
+int Analyze(const ScanRequest& request)
+{
+    const ConformationalAnalysisResult result = AnalyzeConformations(request.coefficients, request.temperature);
+    if (!result.ok()) {
+        WriteError(result.refusal);
+        return kExitBadArguments;
+    }
+    const ConformationalAnalysis& analysis = result.analysis;
+    WriteOut(request.json ? AnalysisJson(request.coefficients, analysis) : AnalysisTableText(analysis, request.format));
+    if (request.plotPath.empty()) return 0;
+
+    const PlotScene scene = PlotPotential(request.coefficients, analysis, kPlotWidth, kPlotHeight);
+    const std::string svg = WriteSvg(scene);
+    const auto writeSvg = [&svg](const auto& write) { write(svg); };
+    if (WriteFileAtomically(request.plotPath, writeSvg).ok()) return 0;
+    WriteError("no se pudo escribir la gráfica en " + Quoted(request.plotPath));
+    return kExitFailed;
+}
+
 int Run(int argc, char** argv)
 {
     // argc is 0 when the program is started with no argument vector at all.
     const std::vector<std::string_view> arguments(argc > 0 ? argv + 1 : argv, argv + argc);
     const CommandLine command = ParseCommandLine(arguments);
 
+    int status = 0;
     switch (command.action) {
     case CommandAction::Refuse:
         WriteError(command.error);
@@ -45,22 +86,19 @@ int Run(int argc, char** argv)
     case CommandAction::ShowVersion:
         WriteOut(VersionText());
         break;
-    case CommandAction::Scan: {
-        const ScanRequest& request = command.request;
-        if (request.json)
-            WriteGridJson(request.coefficients, request.precision, request.order, WriteOut, DefaultThreadCount());
+    case CommandAction::Scan:
+        if (command.request.analyze)
+            status = Analyze(command.request);
         else
-            WriteScanTable(request.coefficients, request.precision, request.format, request.order, WriteOut,
-                           DefaultThreadCount());
+            Scan(command.request);
         break;
-    }
     }
 
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         WriteError("no se pudo escribir la salida");
         return kExitFailed;
     }
-    return 0;
+    return status;
 }
 
 }  // namespace

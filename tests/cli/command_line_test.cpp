@@ -78,6 +78,31 @@ TEST(CommandLineErrors, ShowTheUsersTextOnOneShortLine)
     EXPECT_EQ(ErrorOf({"--" + digits}), "--" + digits.substr(0, 46) + "…: opción desconocida");
 }
 
+TEST(CommandLine, AnalysisOptionsAndTheCombinationsRefused)
+{
+    const CommandLine analysis = Parse({"--analyze", "--v3=3", "--temperature", "77", "--plot", "-a.svg", "--json"});
+    ASSERT_EQ(analysis.action, CommandAction::Scan) << analysis.error;
+    EXPECT_TRUE(analysis.request.analyze);
+    EXPECT_EQ(analysis.request.temperature, 77.0);
+    EXPECT_EQ(analysis.request.plotPath, "-a.svg");
+    EXPECT_EQ(Parse({"--analyze"}).request.temperature, 298.15);
+    EXPECT_EQ(Parse({"--analyze", "--temperature=1e4"}).request.temperature, 10000.0);
+
+    EXPECT_EQ(ErrorOf({"--analyze", "--temperature", "0,5"}),
+              "--temperature: el valor 0.5 está fuera del intervalo 1 … 10000");
+    EXPECT_EQ(ErrorOf({"--analyze", "--temperature", "10000.000000000002"}),
+              "--temperature: el valor 10000.000000000002 está fuera del intervalo 1 … 10000");
+    EXPECT_EQ(ErrorOf({"--analyze", "--temperature", "calor"}), "--temperature: \"calor\" no es un número");
+    EXPECT_EQ(ErrorOf({"--analyze", "--plot="}), "--plot: falta el nombre del archivo");
+    EXPECT_EQ(ErrorOf({"--temperature", "300"}), "--temperature: solo se usa junto con --analyze");
+    EXPECT_EQ(ErrorOf({"--plot", "a.svg"}), "--plot: solo se usa junto con --analyze");
+    EXPECT_EQ(ErrorOf({"--precision", "1", "--analyze"}),
+              "--precision: no se usa junto con --analyze, que no recorre una rejilla");
+    EXPECT_EQ(ErrorOf({"--analyze", "--ascending"}),
+              "--ascending: no se usa junto con --analyze, que da siempre los ángulos de menor a mayor");
+    EXPECT_EQ(ErrorOf({"--analyze", "--json", "--csv"}), "--json: no se puede usar junto con --csv");
+}
+
 TEST(CommandLine, DoubleDashEndsTheOptionsAndNothingMayFollow)
 {
     const CommandLine ended = Parse({"--v3", "3", "--"});

@@ -6,7 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <sstream>
@@ -159,6 +161,47 @@ TEST(ScanProgram, RunningOutOfMemoryIsReportedNotACrash)
         EXPECT_TRUE(table.starts_with(run.out)) << kilobytes;
     }
     EXPECT_TRUE(sawFailure) << "no limit made the scan run out of memory";
+}
+
+TEST(ScanProgram, AnalysisTheCoreRefusesEndsWithStatusTwo)
+{
+    const ProgramRun refused = RunScan({"--analyze", "--v4", "-2e300"});
+    EXPECT_EQ(refused.exitStatus, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err, "zelmara-scan: El coeficiente V4 es demasiado grande para el análisis: su valor absoluto "
+                           "no puede superar 1e+300.\n");
+}
+
+std::string FileText(const std::string& path)
+{
+    std::ostringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
+
+// The plot replaces its file whole, or leaves everything as it was: a failure is reported with
+// status 1 and leaves no temporary file behind, while the analysis itself is still printed.
+TEST(ScanProgram, PlotIsWrittenWholeOrNotAtAll)
+{
+    const std::string folder = ::testing::TempDir() + "zelmara-scan-plot-" + std::to_string(getpid());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder + "/plot.svg");
+    std::ofstream(folder + "/V3 = 3.svg") << "old";
+    const ProgramRun written = RunScan({"--analyze", "--v3", "3", "--plot", folder + "/V3 = 3.svg"});
+    EXPECT_EQ(written.exitStatus, 0);
+    EXPECT_TRUE(FileText(folder + "/V3 = 3.svg").starts_with("<?xml"));
+    EXPECT_TRUE(FileText(folder + "/V3 = 3.svg").ends_with("</svg>\n"));
+
+    for (const std::string& target : {folder + "/missing/plot.svg", folder + "/plot.svg"}) {
+        const ProgramRun failed = RunScan({"--analyze", "--v3", "3", "--plot", target});
+        EXPECT_EQ(failed.exitStatus, 1);
+        EXPECT_EQ(failed.out, written.out);
+        EXPECT_EQ(failed.err, "zelmara-scan: no se pudo escribir la gráfica en \"" + target + "\"\n");
+    }
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"V3 = 3.svg", "plot.svg"}));
 }
 
 TEST(ScanProgram, HelpVersionAndFailedWrites)

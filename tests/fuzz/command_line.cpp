@@ -2,7 +2,8 @@
 // at NUL bytes into the arguments (at most 64). ParseCommandLine must answer:
 // - a refusal with one line of valid UTF-8, at most kMaxMessageBytes long, free of control
 //   characters, which zelmara-scan prints to stderr alone before exiting with status 2;
-// - or a request whose coefficients are finite and whose precision lies in its range.
+// - or a request whose coefficients are finite and whose precision and temperature lie in their
+//   ranges.
 
 #include "command_line.h"
 #include "fuzz_check.h"
@@ -71,6 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!std::isfinite(request.coefficients[n])) fuzz::Fail("a coefficient that is not finite");
         if (!(request.precision >= kMinPrecision && request.precision <= kMaxPrecision))
             fuzz::Fail("a precision outside its range");
+        if (!(request.temperature >= kMinTemperature && request.temperature <= kMaxTemperature))
+            fuzz::Fail("a temperature outside its range");
     }
     return 0;
 }
