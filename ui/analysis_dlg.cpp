@@ -1,7 +1,7 @@
 #include "analysis_dlg.h"
 
 #include "afxdlgs.h"
-#include "analysis_table.h"
+#include "analysis_text.h"
 #include "atomic_file.h"
 #include "file_save.h"
 #include "plot_file.h"
