@@ -5,7 +5,15 @@
 
 #include "extremum_scan.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <sys/resource.h>
+#endif
 
 #include <algorithm>
 #include <chrono>
@@ -18,12 +26,19 @@ inline double SecondsSince(BenchClock::time_point start)
     return std::chrono::duration<double>(BenchClock::now() - start).count();
 }
 
-// The process's peak resident memory so far, in MB.
+// The process's peak resident memory (on Windows, its peak working set) so far, in MB.
 inline double PeakResidentMegabytes()
 {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+#else
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0;   // ru_maxrss is in KiB on Linux
+#endif
 }
 
 // Best wall time in seconds of repetitions calls of work; work returns a value that is added to

@@ -153,7 +153,9 @@ double Integrate(const F& f, double a, double b, double tolerance)
 double SideIntegral(const Excess& excess, double direction, double length, double RT)
 {
     if (length <= 0.0) return 0.0;
-    const auto above = [&](double s) { return excess(direction * s) / RT; };
+    // The excess is never negative in a basin: a negative value is rounding next to a flat
+    // minimum, which an RT tiny beside the coefficients would blow up into an infinite weight.
+    const auto above = [&](double s) { return std::max(0.0, excess(direction * s)) / RT; };
     const auto weight = [&](double s) { return std::exp(-above(s)); };
 
     // The width where the excess reaches RT, to within a factor of two (the integrand is 1 at

@@ -1,6 +1,7 @@
 #include "number_text.h"
 
 #include "ascii_text.h"
+#include "double_from_chars.h"
 
 #include <algorithm>
 #include <charconv>
@@ -99,7 +100,7 @@ std::string FormatRoundTrip(double value)
     for (; digits <= 17; ++digits) {
         end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
         double back = 0.0;
-        std::from_chars(buffer, end, back);
+        DoubleFromChars(buffer, end, back);
         if (back == value) break;
     }
     // "%g" chooses the exponent form when the exponent reaches the precision, so fewer than six
@@ -180,8 +181,7 @@ NumberReading ReadNumber(std::string_view typed)
     if (!digitFirst) return {0.0, NumberError::NoDigits};
 
     double magnitude = 0.0;
-    const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), magnitude,
-                                           std::chars_format::general);
+    const auto [end, ec] = DoubleFromChars(rest.data(), rest.data() + rest.size(), magnitude);
     if (ec == std::errc::invalid_argument) return {0.0, NumberError::NoDigits};
     if (ec == std::errc::result_out_of_range) return {0.0, NumberError::OutOfRange};
     if (end != rest.data() + rest.size()) return {0.0, NumberError::TrailingText};

@@ -1,6 +1,7 @@
 #include "dialog_units.h"
 
 #include <cstdint>
+#include <limits>
 
 namespace dialog_units {
 
@@ -14,7 +15,9 @@ int MulDiv(int number, int numerator, int denominator)
     const std::int64_t magnitude = (product < 0 ? -product : product) + half;
     const std::int64_t quotient =
         magnitude / (denominator > 0 ? denominator : -std::int64_t{denominator});
-    return static_cast<int>(negative ? -quotient : quotient);
+    const std::int64_t result = negative ? -quotient : quotient;
+    if (result < std::numeric_limits<int>::min() || result > std::numeric_limits<int>::max()) return -1;
+    return static_cast<int>(result);
 }
 
 BaseUnits BaseUnitsFromFont(int alphabetWidth, int fontHeight)

@@ -21,7 +21,7 @@ struct PixelRect {
 };
 
 // number * numerator / denominator with a 64-bit intermediate, rounded half away from zero;
-// -1 when denominator is 0.
+// -1 when denominator is 0 or the result does not fit in an int.
 int MulDiv(int number, int numerator, int denominator);
 
 // alphabetWidth: the width in pixels of "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";

@@ -11,6 +11,14 @@ packages=(
   python3-mpmath libxml2-utils
   fonts-dejavu-core locales
   desktop-file-utils appstream man-db dpkg-dev lintian file
+  # The Windows builds: MinGW-w64 cross compilers (posix threads), GoogleTest's sources to
+  # compile with them, and Wine for both architectures (the 32-bit loader is an i386 package)
+  # with a virtual X display for windows.
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+  binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+  googletest
+  wine wine64 wine32:i386
+  xvfb xauth
 )
 
 missing=()
@@ -19,6 +27,9 @@ for package in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
+  if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
   apt-get update
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi

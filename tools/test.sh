@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: a Release build with
 # warnings as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build. Both replay the
-# saved fuzz inputs; then each fuzz target runs for 30 seconds under libFuzzer.
+# saved fuzz inputs; then each fuzz target runs for 30 seconds under libFuzzer. Last, the Windows
+# builds (32- and 64-bit, warnings as errors) run their tests under Wine, and each
+# zelmara-scan.exe is compared with the Linux zelmara-scan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,3 +22,9 @@ UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   ctest --test-dir build/sanitize --output-on-failure -j2
 
 bash tools/fuzz.sh 30
+
+bash tools/build-windows.sh build/windows -DZELMARA_WERROR=ON \
+     -DZELMARA_REFERENCE_SCAN="$PWD/build/release/cli/zelmara-scan"
+for arch in win32 win64; do
+  ctest --test-dir "build/windows/build-$arch" --output-on-failure --no-tests=error -j2
+done

@@ -51,7 +51,7 @@ ParseOutcome ParseResourceScript(std::string_view script, const IncludeReader& r
         outcome.error = std::move(preprocessed.error);
         return outcome;
     }
-    detail::TokenCursor cursor(preprocessed.tokens);
+    detail::TokenCursor cursor(preprocessed.tokens, preprocessed.files);
     if (!detail::ParseStatements(cursor, outcome.script)) outcome.error = cursor.error();
     return outcome;
 }

@@ -138,7 +138,9 @@ using IncludeReader = std::function<std::optional<std::string>(const std::string
 
 // Parses the subset of resource-script syntax the program uses: #define, #include, #pragma
 // code_page, LANGUAGE, DIALOG/DIALOGEX with their statements and controls, STRINGTABLE,
-// VERSIONINFO, ICON, BITMAP, MENU and ACCELERATORS (VIRTKEY entries).
+// VERSIONINFO, ICON, BITMAP, MENU and ACCELERATORS (VIRTKEY entries). Whatever the input, it returns: include depth, expression
+// nesting, and the tokens and text of the script with its includes are bounded, and passing a
+// bound is a parse error like any other.
 ParseOutcome ParseResourceScript(std::string_view script, const IncludeReader& readInclude,
                                  std::string_view fileName = "zelmara.rc");
 

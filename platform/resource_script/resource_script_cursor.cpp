@@ -1,6 +1,8 @@
 #include "resource_script_cursor.h"
 
 #include <algorithm>
+#include <limits>
+#include <string>
 
 namespace resource::detail {
 
@@ -59,13 +61,21 @@ bool TokenCursor::ReadPrimary(std::int64_t& out, std::string_view what) {
         return true;
     }
     if (token.kind == TokenKind::Identifier) return Fail("unknown symbol '" + token.text + "'");
+    if (!AtPunct('-') && !AtPunct('(')) return FailExpected(what);
+    if (nesting_ == kMaxNesting)
+        return Fail("expression is nested too deeply: more than " + std::to_string(kMaxNesting) +
+                    " parentheses and minus signs");
+    ++nesting_;
+    bool ok;
     if (AcceptPunct('-')) {
-        if (!ReadPrimary(out, what)) return false;
+        ok = ReadPrimary(out, what);
         out = -out;
-        return true;
+    } else {
+        Next();
+        ok = ReadValue(out, what) && ExpectPunct(')');
     }
-    if (AcceptPunct('(')) return ReadValue(out, what) && ExpectPunct(')');
-    return FailExpected(what);
+    --nesting_;
+    return ok;
 }
 
 bool TokenCursor::ReadValue(std::int64_t& out, std::string_view what) {
@@ -78,9 +88,13 @@ bool TokenCursor::ReadValue(std::int64_t& out, std::string_view what) {
     return true;
 }
 
-bool TokenCursor::ReadInt(int& out, std::string_view what) {
+bool TokenCursor::ReadInt(int& out, std::string_view what, const ValueRange& range) {
+    const Token& at = Peek();
     std::int64_t value = 0;
     if (!ReadValue(value, what)) return false;
+    if (value < range.lowest || value > range.highest)
+        return FailAt(at, std::string(range.name) + " " + std::to_string(value) + " is outside " +
+                              std::to_string(range.lowest) + " to " + std::to_string(range.highest));
     out = static_cast<int>(value);
     return true;
 }
@@ -90,8 +104,12 @@ bool TokenCursor::ReadStyle(std::uint32_t start, std::uint32_t& out, std::string
     out = start;
     do {
         bool clear = AcceptKeyword("NOT");
+        const Token& at = Peek();
         std::int64_t bits = 0;
         if (!ReadPrimary(bits, what)) return false;
+        if (bits < std::numeric_limits<std::int32_t>::min() ||
+            bits > std::numeric_limits<std::uint32_t>::max())
+            return FailAt(at, "value " + std::to_string(bits) + " does not fit in 32 bits");
         if (clear)
             out &= ~static_cast<std::uint32_t>(bits);
         else
@@ -103,7 +121,7 @@ bool TokenCursor::ReadStyle(std::uint32_t start, std::uint32_t& out, std::string
 bool TokenCursor::Fail(std::string message) { return FailAt(Peek(), std::move(message)); }
 
 bool TokenCursor::FailAt(const Token& token, std::string message) {
-    if (!error_) error_ = ParseError{token.file, token.line, std::move(message)};
+    if (!error_) error_ = ParseError{files_[token.file], token.line, std::move(message)};
     return false;
 }
 

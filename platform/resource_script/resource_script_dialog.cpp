@@ -17,6 +17,17 @@ constexpr std::uint32_t kEsLeft = 0x0000;
 constexpr std::uint32_t kBsPushButton = 0x0000, kBsDefPushButton = 0x0001;
 constexpr int kDefaultCharset = 1;
 
+// What a dialog template stores each field in: coordinates and sizes as 16-bit signed numbers,
+// IDs, point size and weight as 16-bit unsigned ones (IDC_STATIC, -1, is a control ID's one
+// negative value), italic flag and character set as bytes.
+constexpr ValueRange kDialogUnits{-32768, 32767, "position or size"};
+constexpr ValueRange kControlId{-1, 0xFFFF, "control ID"};
+constexpr ValueRange kPictureId{0, 0xFFFF, "picture ID"};
+constexpr ValueRange kPointSize{0, 0xFFFF, "point size"};
+constexpr ValueRange kFontWeight{0, 0xFFFF, "font weight"};
+constexpr ValueRange kItalicFlag{0, 0xFF, "italic flag"};
+constexpr ValueRange kCharacterSet{0, 0xFF, "character set"};
+
 // A control statement with a fixed window class, and the style the resource compiler gives it
 // before the statement's own style list is applied. WS_CHILD | WS_VISIBLE come on top.
 struct ControlKind {
@@ -36,16 +47,16 @@ constexpr std::array<ControlKind, 5> kControlKinds = {{
 }};
 
 bool ReadRect(TokenCursor& in, Rect& rect) {
-    return in.ReadInt(rect.x, "the x coordinate") && in.ExpectPunct(',') &&
-           in.ReadInt(rect.y, "the y coordinate") && in.ExpectPunct(',') &&
-           in.ReadInt(rect.width, "the width") && in.ExpectPunct(',') &&
-           in.ReadInt(rect.height, "the height");
+    return in.ReadInt(rect.x, "the x coordinate", kDialogUnits) && in.ExpectPunct(',') &&
+           in.ReadInt(rect.y, "the y coordinate", kDialogUnits) && in.ExpectPunct(',') &&
+           in.ReadInt(rect.width, "the width", kDialogUnits) && in.ExpectPunct(',') &&
+           in.ReadInt(rect.height, "the height", kDialogUnits);
 }
 
 // A control's text: a string, or a number naming the picture resource a static shows.
 bool ReadControlText(TokenCursor& in, ControlTemplate& control) {
     if (in.Peek().kind == TokenKind::String) return in.ReadString(control.text, "the text");
-    return in.ReadInt(control.textResource, "the control's text or picture ID");
+    return in.ReadInt(control.textResource, "the control's text or picture ID", kPictureId);
 }
 
 // The optional ", style [, extended style]" that closes a control statement.
@@ -61,21 +72,21 @@ bool ParseFixedClassControl(TokenCursor& in, const ControlKind& kind, ControlTem
     control.className = kind.className;
     control.style = kWsChild | kWsVisible | kind.defaultStyle;
     if (kind.hasText && !(ReadControlText(in, control) && in.ExpectPunct(','))) return false;
-    if (!in.ReadInt(control.id, "the control ID") || !in.ExpectPunct(',')) return false;
+    if (!in.ReadInt(control.id, "the control ID", kControlId) || !in.ExpectPunct(',')) return false;
     if (!kind.sizeOptional) return ReadRect(in, control.rect) && ReadOptionalStyles(in, control);
 
-    if (!(in.ReadInt(control.rect.x, "the x coordinate") && in.ExpectPunct(',') &&
-          in.ReadInt(control.rect.y, "the y coordinate")))
+    if (!(in.ReadInt(control.rect.x, "the x coordinate", kDialogUnits) && in.ExpectPunct(',') &&
+          in.ReadInt(control.rect.y, "the y coordinate", kDialogUnits)))
         return false;
     if (!in.AcceptPunct(',')) return true;
-    return in.ReadInt(control.rect.width, "the width") && in.ExpectPunct(',') &&
-           in.ReadInt(control.rect.height, "the height") && ReadOptionalStyles(in, control);
+    return in.ReadInt(control.rect.width, "the width", kDialogUnits) && in.ExpectPunct(',') &&
+           in.ReadInt(control.rect.height, "the height", kDialogUnits) && ReadOptionalStyles(in, control);
 }
 
 // CONTROL text, id, "class", style, x, y, width, height [, extended style].
 bool ParseGenericControl(TokenCursor& in, ControlTemplate& control) {
     if (!(ReadControlText(in, control) && in.ExpectPunct(',') &&
-          in.ReadInt(control.id, "the control ID") && in.ExpectPunct(',') &&
+          in.ReadInt(control.id, "the control ID", kControlId) && in.ExpectPunct(',') &&
           in.ReadString(control.className, "the quoted window class name") &&
           in.ExpectPunct(',') &&
           in.ReadStyle(kWsChild | kWsVisible, control.style, "a style") && in.ExpectPunct(',') &&
@@ -106,16 +117,16 @@ bool ParseControl(TokenCursor& in, DialogTemplate& dialog) {
 // FONT size, "face" and, in an extended dialog, [, weight [, italic [, charset]]].
 bool ParseFont(TokenCursor& in, bool extended, FontDescription& font) {
     font.charset = kDefaultCharset;
-    if (!(in.ReadInt(font.pointSize, "the font's point size") && in.ExpectPunct(',') &&
+    if (!(in.ReadInt(font.pointSize, "the font's point size", kPointSize) && in.ExpectPunct(',') &&
           in.ReadString(font.face, "the quoted font face")))
         return false;
     if (!extended || !in.AcceptPunct(',')) return true;
-    if (!in.ReadInt(font.weight, "the font weight")) return false;
+    if (!in.ReadInt(font.weight, "the font weight", kFontWeight)) return false;
     if (!in.AcceptPunct(',')) return true;
     int italic = 0;
-    if (!in.ReadInt(italic, "the italic flag")) return false;
+    if (!in.ReadInt(italic, "the italic flag", kItalicFlag)) return false;
     font.italic = italic != 0;
-    return !in.AcceptPunct(',') || in.ReadInt(font.charset, "the character set");
+    return !in.AcceptPunct(',') || in.ReadInt(font.charset, "the character set", kCharacterSet);
 }
 
 }  // namespace

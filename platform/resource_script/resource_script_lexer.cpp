@@ -37,7 +37,9 @@ std::optional<std::int64_t> NumberValue(std::string_view spelling) {
 
 class Lexer {
 public:
-    Lexer(std::string_view text, const std::string& fileName) : text_(text), file_(fileName) {
+    Lexer(std::string_view text, const std::string& fileName, std::uint32_t file,
+          std::size_t maxTokens)
+        : text_(text), fileName_(fileName), file_(file), maxTokens_(maxTokens) {
         if (text_.starts_with("\xEF\xBB\xBF")) pos_ = 3;  // UTF-8 byte-order mark
     }
 
@@ -46,6 +48,11 @@ public:
         while (!result.error) {
             SkipBlanksAndComments(result);
             if (result.error) break;
+            if (result.tokens.size() == maxTokens_) {
+                Fail(result, line_, "too many tokens: a script and the files it includes may "
+                                    "hold " + std::to_string(kMaxTokens) + " in all");
+                break;
+            }
             if (pos_ >= text_.size()) {
                 result.tokens.push_back(MakeToken(TokenKind::End, {}));
                 break;
@@ -68,7 +75,7 @@ private:
     }
 
     void Fail(LexResult& result, int line, std::string message) {
-        result.error = ParseError{file_, line, std::move(message)};
+        result.error = ParseError{fileName_, line, std::move(message)};
     }
 
     void SkipBlanksAndComments(LexResult& result) {
@@ -163,7 +170,9 @@ private:
     }
 
     std::string_view text_;
-    const std::string& file_;
+    const std::string& fileName_;
+    std::uint32_t file_;
+    std::size_t maxTokens_;
     std::size_t pos_ = 0;
     int line_ = 1;
     bool lineStart_ = true;
@@ -171,8 +180,9 @@ private:
 
 }  // namespace
 
-LexResult Tokenize(std::string_view text, const std::string& fileName) {
-    return Lexer(text, fileName).Run();
+LexResult Tokenize(std::string_view text, const std::string& fileName, std::uint32_t file,
+                   std::size_t maxTokens) {
+    return Lexer(text, fileName, file, maxTokens).Run();
 }
 
 std::string Describe(const Token& token) {

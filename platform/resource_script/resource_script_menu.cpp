@@ -19,7 +19,7 @@ constexpr std::array<std::pair<std::string_view, std::uint32_t>, 6> kMenuOptions
     {"HELP", 0x4000},
 }};
 
-constexpr std::int64_t kMaxCommandId = 0xFFFF;
+constexpr ValueRange kCommandId{0, 0xFFFF, "menu command"};
 
 const std::uint32_t* OptionAhead(const TokenCursor& in) {
     for (const auto& [keyword, flag] : kMenuOptions)
@@ -47,15 +47,8 @@ bool ParseMenuItem(TokenCursor& in, MenuItemTemplate& item) {
         item.kind = MenuItemTemplate::Kind::Separator;
         return true;
     }
-    const Token at = in.Peek(2);
-    std::int64_t id = 0;
-    if (!(in.ReadString(item.text, "the entry's quoted text or SEPARATOR") && in.ExpectPunct(',') &&
-          in.ReadValue(id, "the entry's command ID")))
-        return false;
-    if (id < 0 || id > kMaxCommandId)
-        return in.FailAt(at, "menu command " + std::to_string(id) + " is outside 0 to 65535");
-    item.id = static_cast<int>(id);
-    return ReadOptions(in, item.flags);
+    return in.ReadString(item.text, "the entry's quoted text or SEPARATOR") && in.ExpectPunct(',') &&
+           in.ReadInt(item.id, "the entry's command ID", kCommandId) && ReadOptions(in, item.flags);
 }
 
 // POPUP "text" [options] BEGIN entries END.

@@ -1,21 +1,35 @@
 #include "resource_script_parser.h"
 
 #include <string>
+#include <unordered_set>
 
 namespace resource::detail {
 namespace {
 
-bool ParseStringTable(TokenCursor& in, ResourceScript& script) {
+// Resource and string IDs are 16-bit numbers; a LANGUAGE statement's two parts make one 16-bit
+// language ID, 10 bits for the primary language and 6 for the sublanguage.
+constexpr ValueRange kResourceId{0, 0xFFFF, "resource ID"};
+constexpr ValueRange kStringId{0, 0xFFFF, "string ID"};
+constexpr ValueRange kPrimaryLanguage{0, 0x3FF, "primary language"};
+constexpr ValueRange kSublanguage{0, 0x3F, "sublanguage"};
+
+// The IDs each kind of resource has used so far, for the "defined twice" errors: a set, as a
+// search of the script's lists would make reading a long string table quadratic.
+struct TakenIds {
+    std::unordered_set<int> dialogs, strings, icons, bitmaps, menus, accelerators;
+};
+
+bool ParseStringTable(TokenCursor& in, ResourceScript& script, TakenIds& taken) {
     Token begin;
     if (!ExpectBlockStart(in, begin)) return false;
     while (!AcceptBlockEnd(in, begin) && !in.error()) {
         const Token& at = in.Peek();
         int id = 0;
         std::string text;
-        if (!in.ReadInt(id, "a string ID or END")) return false;
+        if (!in.ReadInt(id, "a string ID or END", kStringId)) return false;
         in.AcceptPunct(',');
         if (!in.ReadString(text, "the string's text")) return false;
-        if (script.FindString(id))
+        if (!taken.strings.insert(id).second)
             return in.FailAt(at, "string " + std::to_string(id) + " is defined twice");
         script.strings.emplace_back(id, std::move(text));
     }
@@ -39,17 +53,17 @@ bool IsResourceKeyword(const Token& token) {
             token.text == "VERSIONINFO");
 }
 
-bool ParseIdLedStatement(TokenCursor& in, ResourceScript& script) {
+bool ParseIdLedStatement(TokenCursor& in, ResourceScript& script, TakenIds& taken) {
     const Token at = in.Peek();
     // A name before a resource keyword is an undefined ID; any other stray word is not a
     // statement at all.
     if (at.kind == TokenKind::Identifier && !IsResourceKeyword(in.Peek(1)))
         return in.FailExpected("LANGUAGE, STRINGTABLE or a resource ID");
     int id = 0;
-    if (!in.ReadInt(id, "a resource statement")) return false;
+    if (!in.ReadInt(id, "a resource statement", kResourceId)) return false;
     bool extended = in.AtKeyword("DIALOGEX");
     if (in.AcceptKeyword("DIALOG") || in.AcceptKeyword("DIALOGEX")) {
-        if (script.FindDialog(id))
+        if (!taken.dialogs.insert(id).second)
             return in.FailAt(at, "dialog " + std::to_string(id) + " is defined twice");
         DialogTemplate dialog;
         dialog.id = id;
@@ -59,11 +73,12 @@ bool ParseIdLedStatement(TokenCursor& in, ResourceScript& script) {
         return true;
     }
     if (in.AcceptKeyword("ICON"))
-        return ParsePicture(in, id, script.FindIcon(id), "icon", at, script.icons);
+        return ParsePicture(in, id, !taken.icons.insert(id).second, "icon", at, script.icons);
     if (in.AcceptKeyword("BITMAP"))
-        return ParsePicture(in, id, script.FindBitmap(id), "bitmap", at, script.bitmaps);
+        return ParsePicture(in, id, !taken.bitmaps.insert(id).second, "bitmap", at,
+                            script.bitmaps);
     if (in.AcceptKeyword("ACCELERATORS")) {
-        if (script.FindAccelerators(id))
+        if (!taken.accelerators.insert(id).second)
             return in.FailAt(at, "accelerator table " + std::to_string(id) + " is defined twice");
         AcceleratorTable table;
         table.id = id;
@@ -72,7 +87,7 @@ bool ParseIdLedStatement(TokenCursor& in, ResourceScript& script) {
         return true;
     }
     if (in.AcceptKeyword("MENU")) {
-        if (script.FindMenu(id))
+        if (!taken.menus.insert(id).second)
             return in.FailAt(at, "menu " + std::to_string(id) + " is defined twice");
         MenuTemplate menu;
         menu.id = id;
@@ -105,15 +120,16 @@ bool AcceptBlockEnd(TokenCursor& in, const Token& begin) {
 }
 
 bool ParseStatements(TokenCursor& in, ResourceScript& script) {
+    TakenIds taken;
     while (!in.AtEnd()) {
         bool ok;
         if (in.AcceptKeyword("LANGUAGE"))
-            ok = in.ReadInt(script.language, "a language") && in.ExpectPunct(',') &&
-                 in.ReadInt(script.sublanguage, "a sublanguage");
+            ok = in.ReadInt(script.language, "a language", kPrimaryLanguage) && in.ExpectPunct(',') &&
+                 in.ReadInt(script.sublanguage, "a sublanguage", kSublanguage);
         else if (in.AcceptKeyword("STRINGTABLE"))
-            ok = ParseStringTable(in, script);
+            ok = ParseStringTable(in, script, taken);
         else
-            ok = ParseIdLedStatement(in, script);
+            ok = ParseIdLedStatement(in, script, taken);
         if (!ok) return false;
     }
     return true;

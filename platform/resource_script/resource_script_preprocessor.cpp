@@ -3,7 +3,9 @@
 #include "resource_script_cursor.h"
 #include "resource_script_symbols.h"
 
+#include <cstdint>
 #include <map>
+#include <string>
 
 namespace resource::detail {
 namespace {
@@ -16,22 +18,41 @@ public:
     explicit Preprocessor(const IncludeReader& readInclude) : readInclude_(readInclude) {}
 
     PreprocessResult Run(std::string_view script, const std::string& fileName) {
-        if (ProcessFile(script, fileName, 0)) result_.tokens.push_back(end_);
+        if (script.size() > kMaxScriptBytes) {
+            result_.error = ParseError{fileName, 1, TooMuchTextMessage()};
+        } else if (ProcessFile(script, fileName, 0)) {
+            result_.tokens.push_back(end_);
+        }
+        result_.files = std::move(files_);
         return std::move(result_);
     }
 
 private:
     bool Fail(const Token& at, std::string message) {
-        result_.error = ParseError{at.file, at.line, std::move(message)};
+        result_.error = ParseError{files_[at.file], at.line, std::move(message)};
         return false;
     }
 
+    static std::string TooMuchTextMessage() {
+        return "too much text: a script and the files it includes may hold " +
+               std::to_string(kMaxScriptBytes >> 20) + " MiB in all";
+    }
+
+    // The place of fileName in files_, added at its first inclusion.
+    std::uint32_t FileIndex(const std::string& fileName) {
+        auto [place, added] = fileIndex_.try_emplace(fileName, static_cast<std::uint32_t>(files_.size()));
+        if (added) files_.push_back(fileName);
+        return place->second;
+    }
+
     bool ProcessFile(std::string_view text, const std::string& fileName, int depth) {
-        LexResult lexed = Tokenize(text, fileName);
+        bytesLeft_ -= text.size();
+        LexResult lexed = Tokenize(text, fileName, FileIndex(fileName), tokensLeft_);
         if (lexed.error) {
             result_.error = std::move(lexed.error);
             return false;
         }
+        tokensLeft_ -= lexed.tokens.size();
         const std::vector<Token>& tokens = lexed.tokens;
         for (std::size_t i = 0; tokens[i].kind != TokenKind::End;) {
             const Token& token = tokens[i];
@@ -93,6 +114,7 @@ private:
             return Fail(hash, "#include \"" + name + "\" is nested too deeply; does it include itself?");
         std::optional<std::string> text = readInclude_(name);
         if (!text) return Fail(hash, "cannot find include file \"" + name + "\"");
+        if (text->size() > bytesLeft_) return Fail(hash, TooMuchTextMessage());
         return ProcessFile(*text, name, depth + 1);
     }
 
@@ -108,7 +130,7 @@ private:
         Token end = hash;
         end.kind = TokenKind::End;
         body.push_back(end);
-        TokenCursor cursor(body);
+        TokenCursor cursor(body, files_);
         std::int64_t value = 0;
         if (!cursor.ReadValue(value, "a number") || !cursor.AtEnd()) {
             if (!cursor.error()) cursor.FailExpected("end of line");
@@ -134,6 +156,10 @@ private:
     }
 
     const IncludeReader& readInclude_;
+    std::vector<std::string> files_;
+    std::map<std::string, std::uint32_t, std::less<>> fileIndex_;
+    std::size_t tokensLeft_ = kMaxTokens;
+    std::size_t bytesLeft_ = kMaxScriptBytes;
     std::map<std::string, std::int64_t, std::less<>> defines_;
     bool platformNames_ = false;
     Token end_;

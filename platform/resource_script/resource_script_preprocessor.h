@@ -6,6 +6,7 @@
 #include "resource_script.h"
 #include "resource_script_lexer.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,11 +19,16 @@ namespace resource::detail {
 // token; or the first error. A #define must give a number, possibly a parenthesised and
 // |-combined expression of numbers and names defined before it; the platform's names
 // (resource_script_symbols.h) count as defined once a platform header has been included.
-// Redefining a name with a different value is an error.
+// Redefining a name with a different value is an error. Includes nest at most 16 deep, and
+// the script and the files it includes, each counted again each time it is included, hold at
+// most kMaxTokens tokens and kMaxScriptBytes of text.
 struct PreprocessResult {
     std::vector<Token> tokens;
+    std::vector<std::string> files;  // the names the tokens' file fields index
     std::optional<ParseError> error;
 };
+
+inline constexpr std::size_t kMaxScriptBytes = 16 << 20;
 
 PreprocessResult Preprocess(std::string_view script, const std::string& fileName,
                             const IncludeReader& readInclude);

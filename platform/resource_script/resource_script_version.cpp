@@ -5,17 +5,15 @@
 namespace resource::detail {
 namespace {
 
-constexpr std::int64_t kMaxVersionPart = 0xFFFF;
+constexpr ValueRange kVersionPart{0, 0xFFFF, "version part"};
+constexpr ValueRange kLanguageId{0, 0xFFFF, "language"};
+constexpr ValueRange kCodePage{0, 0xFFFF, "code page"};
 
 // Up to four comma-separated parts, each 0 to 65535; parts left out are 0.
 bool ReadVersion(TokenCursor& in, std::uint16_t (&parts)[4]) {
     for (int i = 0; i < 4; ++i) {
-        const Token at = in.Peek();
-        std::int64_t value = 0;
-        if (!in.ReadValue(value, "a version number")) return false;
-        if (value < 0 || value > kMaxVersionPart)
-            return in.FailAt(at, "version part " + std::to_string(value) +
-                                     " is outside 0 to 65535");
+        int value = 0;
+        if (!in.ReadInt(value, "a version number", kVersionPart)) return false;
         parts[i] = static_cast<std::uint16_t>(value);
         if (!in.AcceptPunct(',')) break;
     }
@@ -87,8 +85,8 @@ bool ParseVarFileInfo(TokenCursor& in, VersionBlock& version) {
             return in.FailAt(at, "expected \"Translation\", found \"" + name + "\"");
         while (in.AcceptPunct(',')) {
             std::pair<int, int> translation;
-            if (!(in.ReadInt(translation.first, "a language") && in.ExpectPunct(',') &&
-                  in.ReadInt(translation.second, "a code page")))
+            if (!(in.ReadInt(translation.first, "a language", kLanguageId) && in.ExpectPunct(',') &&
+                  in.ReadInt(translation.second, "a code page", kCodePage)))
                 return false;
             version.translations.push_back(translation);
         }

@@ -17,14 +17,17 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-double PlainPotential(const CoefficientSet& V, double phi)
+// Both kept out of line, as the core's are: inlined side by side, the compiler may merge the
+// sine and the cosine of one angle into a single sincos call, which the MinGW runtime answers
+// with other NaN bits than sin and cos give.
+[[gnu::noinline]] double PlainPotential(const CoefficientSet& V, double phi)
 {
     double sum = 0.0;
     for (int n = 1; n <= 6; ++n) sum = sum + (1.0 - std::cos(((n * (180.0 - phi)) * kPi) / 180.0)) * (0.5 * V[n]);
     return sum;
 }
 
-double PlainDerivative(const CoefficientSet& V, double phi)
+[[gnu::noinline]] double PlainDerivative(const CoefficientSet& V, double phi)
 {
     const double s = 180.0 - phi;
     double sum = 0.0;

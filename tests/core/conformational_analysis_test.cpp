@@ -196,6 +196,22 @@ TEST(ConformationalAnalysis, ScalingMovesNoAngleAndExtremeSizesStayFinite)
     }
 }
 
+// A triple root of dV/dpsi (a flat minimum near 73 degrees, found by fuzzing) whose computed
+// curvature rounds below zero: beside huge coefficients any RT made that rounding an infinite
+// basin weight, and the populations NaN.
+TEST(ConformationalAnalysis, AFlatMinimumBesideHugeCoefficientsKeepsItsPopulationFinite)
+{
+    const CoefficientSet flat{0, 0x1.05f684bda12f6p+0, 0x1.1812f684bda14p-1, 0x1.0c71c71c71c72p-1,
+                              0x1.4p-3, 0x1.999999999999ap-4, 0};
+    for (const int exponent : {0, 200, 544}) {
+        CoefficientSet V = flat;
+        for (int n = 1; n <= 6; ++n) V[n] = std::ldexp(V[n], exponent);
+        double total = 0.0;
+        for (const Conformer& c : Analyze(V, 21.5).conformers) total += c.population;
+        EXPECT_NEAR(total, 1.0, 1e-12) << exponent;
+    }
+}
+
 TEST(ConformationalAnalysis, RefusesWhatItCannotAnalyse)
 {
     const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();

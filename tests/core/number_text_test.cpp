@@ -92,8 +92,13 @@ TEST(NumberText, RoundTripFormIsTheShortestGFormThatReadsBack)
 // must keep the point, and a typed point must still be read.
 TEST(NumberText, SpanishNumericLocaleChangesNothing)
 {
+#ifdef _WIN32
+    const char* const spanish = "Spanish_Spain.1252";  // the Windows C runtime's name for it
+#else
+    const char* const spanish = "es_ES.UTF-8";
+#endif
     const std::string previous = std::setlocale(LC_ALL, nullptr);
-    if (std::setlocale(LC_ALL, "es_ES.UTF-8") == nullptr) GTEST_SKIP() << "es_ES.UTF-8 locale missing";
+    if (std::setlocale(LC_ALL, spanish) == nullptr) GTEST_SKIP() << spanish << " locale missing";
     const std::string printfHalf = PrintfG(0.5), half = FormatG(0.5), step = FormatRoundTrip(0.005);
     const NumberReading point = ReadNumber("180.1");
     std::setlocale(LC_ALL, previous.c_str());
@@ -117,6 +122,20 @@ TEST(ReadNumber, AcceptsWhatUsersType)
     }
     EXPECT_TRUE(ReadNumber("-0").ok());
     EXPECT_TRUE(std::signbit(ReadNumber("-0").value));
+}
+
+// Texts of up to 16 significant digits, the kind a quick conversion multiplies or divides by a
+// power of ten: each must give the nearest double, as the C library's strtod reads it, never a
+// neighbour one unit in the last place away (which rounding twice can give).
+TEST(ReadNumber, GivesTheNearestDouble)
+{
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 100000; ++i) {
+        const auto digits = static_cast<long long>(random() % 10'000'000'000'000'000);
+        const int exponent = static_cast<int>(random() % 61) - 30;
+        const std::string text = std::to_string(digits) + "e" + std::to_string(exponent);
+        ASSERT_EQ(Bits(ReadNumber(text).value), Bits(std::strtod(text.c_str(), nullptr))) << text;
+    }
 }
 
 TEST(ReadNumber, RefusesWhatIsNotAFiniteDecimalNumber)

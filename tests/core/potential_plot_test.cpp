@@ -91,10 +91,12 @@ TEST(SvgPlot, WritesWellFormedLocaleFreeDocuments)
               std::string::npos);
     EXPECT_NE(svg.find(">φ (grados)</text>"), std::string::npos);
 
+#ifndef _WIN32  // xmllint is a tool of the Linux build machine, out of reach of a Windows program
     const std::string path = ::testing::TempDir() + "zelmara_plot_test.svg";
     std::ofstream(path, std::ios::binary) << svg;
     EXPECT_EQ(std::system(("xmllint --noout " + path).c_str()), 0);
     std::remove(path.c_str());
+#endif
 }
 
 }  // namespace

@@ -31,13 +31,13 @@ bool Replay(const std::filesystem::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        std::fprintf(stderr, "cannot read %s\n", file.c_str());
+        std::fprintf(stderr, "cannot read %s\n", file.string().c_str());
         return false;
     }
     const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const auto exact = std::make_unique<std::uint8_t[]>(bytes.size());
     std::copy(bytes.begin(), bytes.end(), exact.get());
-    std::printf("%s\n", file.c_str());
+    std::printf("%s\n", file.string().c_str());
     std::fflush(stdout);
     LLVMFuzzerTestOneInput(exact.get(), bytes.size());
     return true;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 using dialog_units::BaseUnits;
@@ -21,10 +23,15 @@ TEST(MulDivTest, RoundsHalfAwayFromZero)
     EXPECT_EQ(MulDiv(7, 6, -4), -11);
 }
 
-TEST(MulDivTest, KeepsLargeProductsExactAndRefusesZeroDivisor)
+TEST(MulDivTest, KeepsLargeProductsExactAndRefusesZeroDivisorAndOverflow)
 {
     EXPECT_EQ(MulDiv(2'000'000'000, 3, 4), 1'500'000'000);
+    EXPECT_EQ(MulDiv(INT_MIN, 1, 1), INT_MIN);
     EXPECT_EQ(MulDiv(1, 2, 0), -1);
+    // A result beyond int is -1, never a wrapped number.
+    EXPECT_EQ(MulDiv(INT_MAX, 6, 4), -1);
+    EXPECT_EQ(MulDiv(INT_MIN, 6, 4), -1);
+    EXPECT_EQ(MulDiv(INT_MIN, -1, 1), -1);
 }
 
 TEST(DialogUnitsTest, BaseUnitsComeFromTheAverageLetterWidthAndTheFontHeight)

@@ -1,5 +1,6 @@
 // The resource-script reader on small scripts: style arithmetic, #define forms, comments, the
-// errors of malformed scripts, and names read the same whatever the process locale.
+// errors of malformed scripts, the limits of values and nesting, and names read the same
+// whatever the process locale.
 
 #include "resource_script_test_support.h"
 
@@ -78,13 +79,13 @@ TEST(ResourceScriptDefines, HexParenthesisedNegativeAndCombinedValues) {
         {"ids.h", "#define ID_HEX 0x1F\n#define ID_NEG (-1)\n#define ID_LONG 12L\n"
                   "#define ID_BOTH ((ID_HEX) | 0x100)\n#define GUARD\n"}};
     resource::ParseOutcome outcome = ParseText(
-        "#include \"ids.h\"\nSTRINGTABLE\nBEGIN\n  ID_HEX \"hex\"\n  ID_NEG, \"negative\"\n"
+        "#include \"ids.h\"\nSTRINGTABLE\nBEGIN\n  ID_HEX \"hex\"\n  -ID_NEG, \"negative\"\n"
         "  ID_LONG \"long\"\n  ID_BOTH \"\"\"quoted\"\" \\\\ back\"\nEND\n",
         header);
     ASSERT_TRUE(outcome.ok()) << outcome.error->line << ": " << outcome.error->message;
     const auto& strings = outcome.script.strings;
     EXPECT_EQ(strings, (std::vector<std::pair<int, std::string>>{
-                           {31, "hex"}, {-1, "negative"}, {12, "long"},
+                           {31, "hex"}, {1, "negative"}, {12, "long"},
                            {0x11F, "\"quoted\" \\ back"}}));
 }
 
@@ -255,8 +256,84 @@ INSTANTIATE_TEST_SUITE_P(
                         "1 ACCELERATORS\nBEGIN\nEND\n1 ACCELERATORS\nBEGIN\nEND\n", nullptr, "test.rc", 4,
                         "accelerator table 1 is defined twice"},
         MalformedScript{"VersionPartTooLarge", "1 VERSIONINFO\nFILEVERSION 1,70000\n", nullptr,
-                        "test.rc", 2, "70000"}),
+                        "test.rc", 2, "70000"},
+        MalformedScript{"StringDefinedTwice", "STRINGTABLE\nBEGIN\n 7 \"a\"\n 7 \"b\"\nEND\n",
+                        nullptr, "test.rc", 4, "string 7 is defined twice"},
+        MalformedScript{"IconDefinedTwice", "1 ICON \"a.ico\"\n1 ICON \"b.ico\"\n", nullptr,
+                        "test.rc", 2, "icon 1 is defined twice"},
+        // Numbers are range-checked, never narrowed: 4294967295 is not -1, 65537 not 1.
+        MalformedScript{"StringIdBeyond16Bits", "STRINGTABLE BEGIN 4294967295 \"x\" -1 \"y\" END\n",
+                        nullptr, "test.rc", 1, "string ID 4294967295 is outside 0 to 65535"},
+        MalformedScript{"NegativeStringId", "STRINGTABLE BEGIN\n-1 \"y\" END\n", nullptr,
+                        "test.rc", 2, "string ID -1 is outside 0 to 65535"},
+        MalformedScript{"ResourceIdBeyond16Bits", "65537 ICON \"a.ico\"\n", nullptr, "test.rc",
+                        1, "resource ID 65537 is outside 0 to 65535"},
+        MalformedScript{"ControlIdBeyond16Bits",
+                        "1 DIALOG 0,0,1,1\nBEGIN\n PUSHBUTTON \"a\",0xFFFFFFFF,0,0,1,1\nEND\n",
+                        nullptr, "test.rc", 3, "control ID 4294967295 is outside -1 to 65535"},
+        MalformedScript{"CoordinateBeyond16Bits", "1 DIALOG 0,0,40000,1\n", nullptr, "test.rc", 1,
+                        "position or size 40000 is outside -32768 to 32767"},
+        MalformedScript{"PrimaryLanguageBeyond10Bits", "LANGUAGE 1024, 1\n", nullptr, "test.rc",
+                        1, "primary language 1024"},
+        MalformedScript{"StyleBeyond32Bits", "1 DIALOG 0,0,1,1\nSTYLE 1 | -0xFFFFFFFF\n", nullptr,
+                        "test.rc", 2, "value -4294967295 does not fit in 32 bits"}),
     [](const ::testing::TestParamInfo<MalformedScript>& info) { return info.param.name; });
+
+TEST(ResourceScriptLimits, EachRangeReachesItsEdges) {
+    resource::ParseOutcome outcome = ParseText(
+        "LANGUAGE 1023, 63\nSTRINGTABLE BEGIN 0 \"low\" 65535 \"high\" END\n"
+        "65535 DIALOG -32768, 32767, 0, 0\nSTYLE 0xFFFFFFFF | -0x80000000\n"
+        "BEGIN\n LTEXT \"a\", -1, 0, 0, 1, 1\n PUSHBUTTON \"b\", 65535, 0, 0, 1, 1\nEND\n");
+    ASSERT_TRUE(outcome.ok()) << outcome.error->line << ": " << outcome.error->message;
+    const resource::DialogTemplate& dialog = outcome.script.dialogs.at(0);
+    EXPECT_EQ(dialog.id, 65535);
+    EXPECT_EQ(dialog.rect, (resource::Rect{-32768, 32767, 0, 0}));
+    EXPECT_EQ(dialog.style, 0xFFFFFFFFu);
+    EXPECT_EQ(dialog.controls.at(0).id, -1);
+    EXPECT_EQ(dialog.controls.at(1).id, 65535);
+    EXPECT_EQ(outcome.script.strings.at(1).first, 65535);
+}
+
+// Parentheses and minus signs nest by recursion: past a bound they are an error, not a stack
+// overflow.
+TEST(ResourceScriptLimits, DeeplyNestedExpressionsAreRefused) {
+    const auto nested = [](int depth) {
+        return std::string(depth, '(') + "1" + std::string(depth, ')');
+    };
+    EXPECT_TRUE(ParseText("#define X " + nested(256) + "\n").ok());
+    for (const std::string& script :
+         {"#define X " + nested(40000) + "\n",
+          "#define A 1\nSTRINGTABLE BEGIN " + std::string(100000, '-') + "A \"x\" END\n"}) {
+        resource::ParseOutcome outcome = ParseText(script);
+        ASSERT_FALSE(outcome.ok());
+        EXPECT_THAT(outcome.error->message, HasSubstr("nested too deeply"));
+    }
+}
+
+// Each inclusion of a file counts again, so a small include tree can multiply its text: the
+// tokens and the text of one parse are bounded, and passing a bound is an error.
+TEST(ResourceScriptLimits, IncludeTreesThatMultiplyTheirTextAreRefused) {
+    std::map<std::string, std::string> tree;
+    for (int level = 0; level < 10; ++level) {
+        const std::string next = "level" + std::to_string(level + 1) + ".h";
+        tree["level" + std::to_string(level) + ".h"] =
+            "#include \"" + next + "\"\n#include \"" + next + "\"\n";
+    }
+    std::string leaf;
+    for (int line = 0; line < 600; ++line) leaf += "LANGUAGE 10, 3\n";
+    tree["level10.h"] = leaf;  // 2^10 inclusions of 2400 tokens
+    resource::ParseOutcome outcome = ParseText("#include \"level0.h\"\n", tree);
+    ASSERT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.error->file, "level10.h");
+    EXPECT_THAT(outcome.error->message, HasSubstr("too many tokens"));
+
+    const std::map<std::string, std::string> megabyte = {{"big.h", "// " + std::string(1 << 20, 'x')}};
+    std::string script;
+    for (int copy = 0; copy < 17; ++copy) script += "#include \"big.h\"\n";
+    outcome = ParseText(script, megabyte);
+    ASSERT_FALSE(outcome.ok());
+    EXPECT_THAT(outcome.error->message, HasSubstr("too much text"));
+}
 
 // Runs each test under the single-byte Turkish locale that the build makes in
 // ZELMARA_LOCALE_DIR, as Qt would set it from the environment; skipped where there is none.

@@ -1,3 +1,5 @@
+#include "scan_program.h"
+
 #include "analysis_json.h"
 #include "analysis_text.h"
 #include "atomic_file.h"
@@ -14,7 +16,6 @@
 #include <new>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -65,10 +66,8 @@ int Analyze(const ScanRequest& request)
     return kExitFailed;
 }
 
-int Run(int argc, char** argv)
+int Run(std::span<const std::string_view> arguments)
 {
-    // argc is 0 when the program is started with no argument vector at all.
-    const std::vector<std::string_view> arguments(argc > 0 ? argv + 1 : argv, argv + argc);
     const CommandLine command = ParseCommandLine(arguments);
 
     int status = 0;
@@ -99,10 +98,10 @@ int Run(int argc, char** argv)
 
 }  // namespace
 
-int main(int argc, char** argv)
+int RunScanProgram(std::span<const std::string_view> arguments)
 {
     try {
-        return Run(argc, argv);
+        return Run(arguments);
     } catch (const std::bad_alloc&) {
         std::fflush(stdout);
         WriteError("no hay memoria suficiente");
