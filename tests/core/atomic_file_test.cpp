@@ -63,7 +63,7 @@ TEST_F(AtomicFileTest, ReplacesTheFileWholeAndKeepsItsPermissions)
     });
     ASSERT_TRUE(outcome.ok()) << outcome.systemError.message();
     EXPECT_EQ(TargetText(), "Ángulo\t" + std::string(3 << 20, 'x') + "\n");
-#ifndef _WIN32   // Windows files have a read-only flag, not these permission bits
+#ifndef _WIN32   // Windows keeps no more than a read-only flag
     EXPECT_EQ(fs::status(m_file).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 #endif
