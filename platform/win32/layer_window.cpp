@@ -17,6 +17,7 @@ struct Record {
     WNDPROC original = nullptr;
     backend::ModalDialogSite* site = nullptr;
     std::unique_ptr<ListView> list;
+    HACCEL accelerators = nullptr;
     int painting = 0;
 };
 
@@ -114,6 +115,17 @@ bool Painting(HWND window)
 {
     const Record* record = Find(window);
     return record != nullptr && record->painting > 0;
+}
+
+void UseAccelerators(HWND window, HACCEL table)
+{
+    if (Record* record = Find(window)) record->accelerators = table;
+}
+
+HACCEL AcceleratorsOf(HWND window)
+{
+    const Record* record = Find(window);
+    return record != nullptr ? record->accelerators : nullptr;
 }
 
 }  // namespace layer_window

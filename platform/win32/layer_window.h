@@ -29,4 +29,8 @@ LRESULT CallOriginal(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // True while window handles WM_PAINT.
 bool Painting(HWND window);
 
+// The accelerator table whose keys reach window as commands while it lives, or nullptr.
+void UseAccelerators(HWND window, HACCEL table);
+HACCEL AcceleratorsOf(HWND window);
+
 }  // namespace layer_window

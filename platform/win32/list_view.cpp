@@ -119,9 +119,9 @@ void ReplaceTemplateListViews(HWND dialog)
         RECT rect{};
         GetWindowRect(old, &rect);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-        // Several rows selectable, shown selected without the focus too.
-        const auto style = (static_cast<DWORD>(GetWindowLongPtrW(old, GWL_STYLE)) | LVS_OWNERDATA | LVS_SHOWSELALWAYS) &
-                           ~static_cast<DWORD>(LVS_SINGLESEL);
+        // Selected rows shown so without the focus too; several selectable unless the template
+        // says LVS_SINGLESEL.
+        const auto style = static_cast<DWORD>(GetWindowLongPtrW(old, GWL_STYLE)) | LVS_OWNERDATA | LVS_SHOWSELALWAYS;
         const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(old, GWL_EXSTYLE));
         const int id = GetDlgCtrlID(old);
         const HWND made = CreateWindowExW(exStyle, WC_LISTVIEWW, L"", style, rect.left, rect.top,

@@ -9,6 +9,7 @@
 #include "text.h"
 
 #include <cstdio>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -91,12 +92,12 @@ std::vector<HWND> Children(HWND dialog)
     return children;
 }
 
-// Presses virtualKey (with Ctrl held when ctrl) through the system's input queue, as a
+// Presses virtualKey with modifiers held through the system's input queue, as a
 // keyboard sends it, and handles the messages as they come until the key has been released:
 // the system makes of F1 the WM_HELP that a posted key message would never bring, and
 // GetKeyState tells the key's handler that Ctrl is down. The release may never come when the
 // press ended the dialog that had the focus.
-void PressThroughQueue(WORD virtualKey, bool ctrl)
+void PressThroughQueue(WORD virtualKey, std::initializer_list<WORD> modifiers = {})
 {
     std::vector<INPUT> strokes;
     const auto stroke = [&](WORD key, bool up) {
@@ -106,10 +107,10 @@ void PressThroughQueue(WORD virtualKey, bool ctrl)
         input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
         strokes.push_back(input);
     };
-    if (ctrl) stroke(VK_CONTROL, false);
+    for (const WORD modifier : modifiers) stroke(modifier, false);
     stroke(virtualKey, false);
     stroke(virtualKey, true);
-    if (ctrl) stroke(VK_CONTROL, true);
+    for (const WORD modifier : modifiers) stroke(modifier, true);
     if (SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT)) != strokes.size()) {
         ReportFailure("the key could not be sent");
         return;
@@ -242,19 +243,33 @@ void PressKey(const CWnd& dialog, int id, Key key)
     const HWND control = Control(dialog, id);
     if (control == nullptr) return;
     SetFocus(control);
-    PressThroughQueue(static_cast<WORD>(VirtualKey(key)), false);
+    PressThroughQueue(static_cast<WORD>(VirtualKey(key)));
 }
 
-void PressCtrlKey(const CWnd& dialog, int id, char letter)
+namespace {
+
+void PressLetter(const CWnd& dialog, int id, char letter, std::initializer_list<WORD> modifiers)
 {
     const HWND control = Control(dialog, id);
     if (control == nullptr) return;
     if (letter < 'A' || letter > 'Z') {
-        ReportFailure(std::string("Ctrl+") + letter + " is not a letter key");
+        ReportFailure(std::string(1, letter) + " is not a letter key");
         return;
     }
     SetFocus(control);
-    PressThroughQueue(static_cast<WORD>(letter), true);
+    PressThroughQueue(static_cast<WORD>(letter), modifiers);
+}
+
+}  // namespace
+
+void PressCtrlKey(const CWnd& dialog, int id, char letter)
+{
+    PressLetter(dialog, id, letter, {VK_CONTROL});
+}
+
+void PressCtrlShiftKey(const CWnd& dialog, int id, char letter)
+{
+    PressLetter(dialog, id, letter, {VK_CONTROL, VK_SHIFT});
 }
 
 void Paste(const CWnd& dialog, int id, std::string_view text)
@@ -267,7 +282,7 @@ void Paste(const CWnd& dialog, int id, std::string_view text)
     }
     SetFocus(edit);
     SendMessageW(edit, EM_SETSEL, 0, -1);
-    PressThroughQueue('V', true);
+    PressThroughQueue('V', {VK_CONTROL});
 }
 
 void Click(const CWnd& dialog, int id)
