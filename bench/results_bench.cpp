@@ -9,7 +9,7 @@
 //
 // Run offscreen: QT_QPA_PLATFORM=offscreen bench/results_bench. The Windows build runs under
 // Wine with a display (xvfb-run); Windows cannot forget a process's peak working set, so there a
-// step's "memory added" is the peak so far less the working set before it: a lower bound once an
+// step's "memory added" is the peak so far less the working set before it: too high once an
 // earlier step has peaked higher.
 
 #include "bench_timing.h"
