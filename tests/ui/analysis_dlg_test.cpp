@@ -253,4 +253,19 @@ TEST_F(AnalysisDlgTest, TheMenuEntryComesBeforeTheAboutEntryAndNoMnemonicIsShare
     });
 }
 
+TEST_F(AnalysisDlgTest, TheShortcutTakesExactlyItsKeysFromAnyControl)
+{
+    CExtremaDlg dlg;
+    RunDriven(dlg, [](CDialog& shown) {
+        Type(shown, IDC_V3, "3");
+        WhenNextDialogShown([](CDialog& analysis) { analysis.EndDialog(IDCANCEL); });
+        PressCtrlKey(shown, IDC_V3, 'A');   // without Shift: not the shortcut
+        EXPECT_EQ(PendingDialogDrivers(), 1) << "Ctrl+A opened the analysis";
+        PressCtrlShiftKey(shown, IDC_RESULTS, 'A');
+        EXPECT_EQ(PendingDialogDrivers(), 0) << "Ctrl+Shift+A in the list did not open it";
+        ClearDialogDrivers();
+        shown.EndDialog(IDCANCEL);
+    });
+}
+
 }  // namespace
