@@ -92,13 +92,26 @@ std::vector<HWND> Children(HWND dialog)
     return children;
 }
 
+// Gives control the focus in the window in front, where keys go: a dialog that has just closed
+// may have left no window of the program there.
+void FocusInFront(HWND control)
+{
+    const HWND window = GetAncestor(control, GA_ROOT);
+    if (GetForegroundWindow() != window) {
+        SetForegroundWindow(window);
+        Pump();
+    }
+    SetFocus(control);
+}
+
 // Presses virtualKey with modifiers held through the system's input queue, as a
 // keyboard sends it, and handles the messages as they come until the key has been released:
 // the system makes of F1 the WM_HELP that a posted key message would never bring, and
 // GetKeyState tells the key's handler that Ctrl is down. The release may never come when the
 // press ended the dialog that had the focus.
-void PressThroughQueue(WORD virtualKey, std::initializer_list<WORD> modifiers = {})
+void PressThroughQueue(HWND control, WORD virtualKey, std::initializer_list<WORD> modifiers = {})
 {
+    FocusInFront(control);
     std::vector<INPUT> strokes;
     const auto stroke = [&](WORD key, bool up) {
         INPUT input{};
@@ -242,8 +255,7 @@ void PressKey(const CWnd& dialog, int id, Key key)
 {
     const HWND control = Control(dialog, id);
     if (control == nullptr) return;
-    SetFocus(control);
-    PressThroughQueue(static_cast<WORD>(VirtualKey(key)));
+    PressThroughQueue(control, static_cast<WORD>(VirtualKey(key)));
 }
 
 namespace {
@@ -256,8 +268,7 @@ void PressLetter(const CWnd& dialog, int id, char letter, std::initializer_list<
         ReportFailure(std::string(1, letter) + " is not a letter key");
         return;
     }
-    SetFocus(control);
-    PressThroughQueue(static_cast<WORD>(letter), modifiers);
+    PressThroughQueue(control, static_cast<WORD>(letter), modifiers);
 }
 
 }  // namespace
@@ -280,9 +291,9 @@ void Paste(const CWnd& dialog, int id, std::string_view text)
         ReportFailure("the clipboard took no text");
         return;
     }
-    SetFocus(edit);
+    FocusInFront(edit);
     SendMessageW(edit, EM_SETSEL, 0, -1);
-    PressThroughQueue('V', {VK_CONTROL});
+    PressThroughQueue(edit, 'V', {VK_CONTROL});
 }
 
 void Click(const CWnd& dialog, int id)
