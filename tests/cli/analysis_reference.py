@@ -1,15 +1,17 @@
 #!/usr/bin/env python3
 """Checks the conformational analysis against an independent computation in 40-digit arithmetic.
 
-Usage: analysis_reference.py ANALYSIS_DUMP [SETS]. Generates SETS coefficient sets (random ones,
+Usage: analysis_reference.py ZELMARA_SCAN [SETS]. Generates SETS coefficient sets (random ones,
 rescaled ones and built ones with multiple roots, flat extrema and roots near x = +-1, at
-temperatures from 1 to 10000 K), has ANALYSIS_DUMP analyse them, and recomputes every answer
+temperatures from 1 to 10000 K), has `ZELMARA_SCAN --analyze --json` analyse each one (so the
+numbers pass through the program's JSON text on their way here), and recomputes every answer
 its own way: the distinct roots of P from its square-free part (exact rational gcd, then mpmath's
 polyroots), each point's kind from the first derivative of V that is not zero at that precision,
 populations by mpmath's tanh-sinh quadrature. Prints the largest differences and fails when
 angles differ by more than 1e-7 degree, energies by more than 1e-9 per unit of the largest
 coefficient or populations by more than 1e-8.
 """
+import json
 import random
 import subprocess
 import sys
@@ -125,16 +127,22 @@ def random_sets(count, rng):
     return sets
 
 
+def analysed_by_program(program, values, temperature):
+    """The program's points (angle, kind, V, d2V) and populations for one coefficient set."""
+    options = [word for n, v in enumerate(values, 1) for word in (f"--v{n}", repr(float(v)))]
+    out = subprocess.run([program, "--analyze", "--json", "--temperature", repr(float(temperature))] + options,
+                         capture_output=True, text=True, check=True).stdout
+    result = json.loads(out)
+    points = [(p["angle"], p["type"], p["V"], p["d2V"]) for p in result["stationary_points"]]
+    return points, [m["population"] for m in result["minima"]]
+
+
 def main():
     sets = random_sets(int(sys.argv[2]) if len(sys.argv) > 2 else 300, random.Random(20240608))
-    text = "".join(" ".join(repr(float(x)) for x in v + [t]) + "\n" for v, t in sets)
-    blocks = subprocess.run([sys.argv[1]], input=text, capture_output=True, text=True, check=True).stdout.split("end\n")
     worst = {"angle": 0, "energy": 0, "population": 0}
     failures = 0
-    for (values, temperature), block in zip(sets, blocks):
-        rows = [line.split() for line in block.splitlines()]
-        ours = [(float(r[1]), r[2], float(r[3]), float(r[4])) for r in rows if r[0] == "point"]
-        populations = [float(r[3]) for r in rows if r[0] == "conformer"]
+    for values, temperature in sets:
+        ours, populations = analysed_by_program(sys.argv[1], values, temperature)
         points, expected = reference(values, temperature)
         scale = max(abs(v) for v in values)
         errors = {"angle": 0, "energy": 0, "population": 0}
