@@ -51,9 +51,7 @@ VIAddVersionKey /LANG=1034 "LegalCopyright" "© ${PUBLISHER}"
 
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!ifdef WINDOW
-  !define MUI_FINISHPAGE_RUN "$INSTDIR\zelmara.exe"
-!endif
+; No "run Zelmara now" box: the installer runs as administrator, and so would the program.
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
