@@ -27,7 +27,7 @@ protected:
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
         m_file = m_folder / fs::path(u8"tabla ñ.tsv");
-        std::ofstream(m_file) << "old\n";
+        std::ofstream(m_file, std::ios::binary) << "old\n";
     }
     void TearDown() override { fs::remove_all(m_folder); }
 
@@ -63,8 +63,10 @@ TEST_F(AtomicFileTest, ReplacesTheFileWholeAndKeepsItsPermissions)
     });
     ASSERT_TRUE(outcome.ok()) << outcome.systemError.message();
     EXPECT_EQ(TargetText(), "Ángulo\t" + std::string(3 << 20, 'x') + "\n");
+#ifndef _WIN32   // Windows keeps no more than a read-only flag
     EXPECT_EQ(fs::status(m_file).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+#endif
     EXPECT_EQ(FilesInFolder(), 1);
 }
 

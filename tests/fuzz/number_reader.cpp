@@ -10,11 +10,14 @@
 #include "fuzz_check.h"
 #include "number_text.h"
 
+#include <algorithm>
 #include <bit>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +37,22 @@ std::string Normalised(std::string_view text)
     return normalised;
 }
 
+// C99's strtod on a text that starts as a nan with a payload, "nan(": the whole text is a nan
+// when it is "nan(n-char-sequence)", or else strtod reads only "nan" and the text is no number.
+// Windows' C runtimes read "nan(^)" whole, so this grammar, not the local strtod, decides these.
+std::optional<NumberError> NanWithPayload(std::string_view text)
+{
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+    if (text.size() < 4 || (text[0] | 0x20) != 'n' || (text[1] | 0x20) != 'a' || (text[2] | 0x20) != 'n' ||
+        text[3] != '(')
+        return std::nullopt;
+    const std::string_view payload = text.substr(4, text.size() - 5);
+    const bool valid = text.back() == ')' && std::ranges::all_of(payload, [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    });
+    return valid ? NumberError::NotFinite : NumberError::NoDigits;
+}
+
 bool IsHexadecimal(std::string_view text)
 {
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
@@ -46,6 +65,7 @@ NumberReading ExpectedReading(const std::string& text)
     using enum NumberError;
     if (text.empty()) return {0.0, Empty};
     if (IsHexadecimal(text)) return {0.0, Hexadecimal};
+    if (const auto nan = NanWithPayload(text)) return {0.0, *nan};
     char* end = nullptr;
     errno = 0;
     const double value = std::strtod(text.c_str(), &end);
