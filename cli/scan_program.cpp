@@ -22,10 +22,6 @@ namespace {
 constexpr int kExitFailed = 1;
 constexpr int kExitBadArguments = 2;
 
-// The size of the picture --plot writes, in pixels.
-constexpr int kPlotWidth = 800;
-constexpr int kPlotHeight = 500;
-
 void WriteOut(std::string_view bytes)
 {
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
@@ -62,7 +58,7 @@ int Analyze(const ScanRequest& request)
     WriteOut(request.json ? AnalysisJson(request.coefficients, analysis) : AnalysisTableText(analysis, request.format));
     if (request.plotPath.empty()) return 0;
 
-    const PlotScene scene = PlotPotential(request.coefficients, analysis, kPlotWidth, kPlotHeight);
+    const PlotScene scene = PlotPotential(request.coefficients, analysis, kPlotFileWidth, kPlotFileHeight);
     const std::string svg = WriteSvg(scene);
     const auto writeSvg = [&svg](const auto& write) { write(svg); };
     if (WriteFileAtomically(request.plotPath, writeSvg).ok()) return 0;

@@ -2,9 +2,9 @@
 # `cpack -G DEB` makes of the same files under /usr.
 #
 # On Linux: the two programs, the desktop entry, the hicolor icons and the AppStream metadata
-# (res/linux/), the manual pages (docs/man/), and the copyright notice and changelog
-# (res/linux/debian/) in share/doc/zelmara. On Windows: the installer and the portable zip
-# (cmake/WindowsPackaging.cmake).
+# (res/linux/), the manual pages in English (docs/man/) and Spanish (docs/man/es/), and the
+# copyright notice and changelog (res/linux/debian/) in share/doc/zelmara. On Windows: the installer and the
+# portable zip (cmake/WindowsPackaging.cmake).
 
 include(GNUInstallDirs)
 
@@ -35,11 +35,18 @@ set(packaging_dir ${PROJECT_BINARY_DIR}/packaging)
 # in the gzip header, so that the same sources always give the same bytes.
 find_program(ZELMARA_GZIP gzip REQUIRED)
 configure_file(${linux_dir}/debian/changelog.in ${packaging_dir}/changelog @ONLY)
+set(man_dir ${PROJECT_SOURCE_DIR}/docs/man)
 set(compressed)
-foreach(source IN ITEMS ${PROJECT_SOURCE_DIR}/docs/man/zelmara.1
-                        ${PROJECT_SOURCE_DIR}/docs/man/zelmara-scan.1
+foreach(source IN ITEMS ${man_dir}/zelmara.1 ${man_dir}/zelmara-scan.1
+                        ${man_dir}/es/zelmara.1 ${man_dir}/es/zelmara-scan.1
                         ${packaging_dir}/changelog)
-  cmake_path(GET source FILENAME name)
+  # A manual page keeps its language's folder under docs/man (es/ for Spanish) in the copy.
+  cmake_path(IS_PREFIX man_dir ${source} in_man_dir)
+  if(in_man_dir)
+    cmake_path(RELATIVE_PATH source BASE_DIRECTORY ${man_dir} OUTPUT_VARIABLE name)
+  else()
+    cmake_path(GET source FILENAME name)
+  endif()
   set(copy ${packaging_dir}/gz/${name})
   add_custom_command(OUTPUT ${copy}.gz
     COMMAND ${CMAKE_COMMAND} -E copy ${source} ${copy}
@@ -57,6 +64,8 @@ install(FILES ${linux_dir}/org.zelmara.zelmara.metainfo.xml
 install(DIRECTORY ${linux_dir}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons)
 install(FILES ${packaging_dir}/gz/zelmara.1.gz ${packaging_dir}/gz/zelmara-scan.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${packaging_dir}/gz/es/zelmara.1.gz ${packaging_dir}/gz/es/zelmara-scan.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/es/man1)
 install(FILES ${linux_dir}/debian/copyright ${packaging_dir}/gz/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/zelmara)
 

@@ -2,13 +2,13 @@
 
 #include "number_text.h"
 
-#include <initializer_list>
-#include <string_view>
+#include <utility>
 
 namespace {
 
 // No field holds a comma, a quote or a line break, so no CSV field needs quoting.
-void AppendLine(std::string& text, std::initializer_list<std::string_view> fields, TableFormat format)
+template <typename Fields>
+void AppendLine(std::string& text, const Fields& fields, TableFormat format)
 {
     const char separator = format == TableFormat::Csv ? ',' : '\t';
     bool first = true;
@@ -20,47 +20,57 @@ void AppendLine(std::string& text, std::initializer_list<std::string_view> field
     text += '\n';
 }
 
-std::string_view KindWord(StationaryKind kind)
+}  // namespace
+
+std::string_view StationaryKindWord(StationaryKind kind)
 {
     switch (kind) {
-    case StationaryKind::Minimum:
-        return "mínimo";
-    case StationaryKind::Maximum:
-        return "máximo";
-    case StationaryKind::Inflection:
-        break;
+    case StationaryKind::Minimum: return "mínimo";
+    case StationaryKind::Maximum: return "máximo";
+    case StationaryKind::Inflection: break;
     }
     return "inflexión";
 }
 
-}  // namespace
+std::vector<PointRow> PointRows(const ConformationalAnalysis& analysis)
+{
+    std::vector<PointRow> rows;
+    rows.reserve(analysis.points.size());
+    // The conformers are the minima among the points, in the same increasing order.
+    auto conformer = analysis.conformers.begin();
+    for (const StationaryPoint& point : analysis.points) {
+        PointRow row{std::string(StationaryKindWord(point.kind)), FormatG(point.angle), FormatG(point.potential), {}, {}};
+        if (point.kind == StationaryKind::Minimum && conformer != analysis.conformers.end()) {
+            row[3] = FormatG(conformer->relativePotential);
+            row[4] = FormatG(100.0 * conformer->population);
+            ++conformer;
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<BarrierRow> BarrierRows(const ConformationalAnalysis& analysis)
+{
+    std::vector<BarrierRow> rows;
+    rows.reserve(analysis.barriers.size());
+    for (const Barrier& barrier : analysis.barriers)
+        rows.push_back({FormatG(barrier.from), FormatG(barrier.to), FormatG(barrier.over), FormatG(barrier.height)});
+    return rows;
+}
 
 std::string AnalysisTableText(const ConformationalAnalysis& analysis, TableFormat format)
 {
     std::string text;
-    AppendLine(text, {"Tipo", "Ángulo", "V(Kcal/mol)", "ΔV(Kcal/mol)", "Población (%)"}, format);
+    AppendLine(text, kPointHeadings, format);
     if (analysis.constant) {
-        text += "El potencial es constante: no hay puntos extremos.\n";
+        text += kConstantPotentialText;
+        text += '\n';
         return text;
     }
-
-    // The minima among the points are the conformers, in the same increasing order.
-    auto conformer = analysis.conformers.begin();
-    for (const StationaryPoint& point : analysis.points) {
-        std::string relative, population;
-        if (point.kind == StationaryKind::Minimum && conformer != analysis.conformers.end()) {
-            relative = FormatG(conformer->relativePotential);
-            population = FormatG(100.0 * conformer->population);
-            ++conformer;
-        }
-        AppendLine(text, {KindWord(point.kind), FormatG(point.angle), FormatG(point.potential), relative, population},
-                   format);
-    }
-
+    for (const PointRow& row : PointRows(analysis)) AppendLine(text, row, format);
     text += '\n';
-    AppendLine(text, {"Desde", "Hasta", "Sobre", "Barrera(Kcal/mol)"}, format);
-    for (const Barrier& barrier : analysis.barriers)
-        AppendLine(text, {FormatG(barrier.from), FormatG(barrier.to), FormatG(barrier.over), FormatG(barrier.height)},
-                   format);
+    AppendLine(text, kBarrierHeadings, format);
+    for (const BarrierRow& row : BarrierRows(analysis)) AppendLine(text, row, format);
     return text;
 }

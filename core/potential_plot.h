@@ -9,6 +9,10 @@ inline constexpr int kMinPlotWidth = 240;
 inline constexpr int kMinPlotHeight = 160;
 inline constexpr int kMaxPlotSide = 8000;
 
+// The size of the plot saved to a file, by the window and by zelmara-scan --plot alike.
+inline constexpr int kPlotFileWidth = 800;
+inline constexpr int kPlotFileHeight = 500;
+
 // The picture of V(phi) over phi = 0 ... 360 for coefficients V and their analysis (a successful
 // AnalyzeConformations(V, ...)), width x height pixels: a frame with phi ticks every 60 degrees
 // and V ticks at steps of 1, 2 or 5 times a power of ten, light grid lines at the ticks, "%g"

@@ -64,6 +64,11 @@ public:
     // Ends the modal loop with result; the window goes when the loop has returned.
     void EndDialog(int result);
 
+    // While the dialog runs (call it from OnInitDialog), the keys of accelerator table id
+    // (res/zelmara.rc) reach this dialog as commands, whichever control has the focus. FALSE,
+    // after an error naming it, when the dialog has no window or there is no such table.
+    BOOL LoadAccelTable(UINT id);
+
     // The base fills the controls from the members (UpdateData(FALSE)) and returns TRUE, which
     // puts the focus on the first tab stop; FALSE leaves the focus alone.
     virtual BOOL OnInitDialog();

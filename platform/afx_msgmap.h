@@ -17,6 +17,7 @@ enum class AfxSig : unsigned char {
     vv,    // void handler()                     (commands, button clicks, WM_PAINT)
     vwl,   // void handler(UINT, LPARAM)         (WM_SYSCOMMAND)
     hv,    // HCURSOR handler()                  (WM_QUERYDRAGICON)
+    vOWNER,   // void handler(int, LPDRAWITEMSTRUCT)   (WM_DRAWITEM)
     vWp,   // void handler(CWnd*, CPoint)        (WM_CONTEXTMENU)
     vNMHDRpl,   // void handler(NMHDR*, LRESULT*)   (WM_NOTIFY from a control)
 };
@@ -24,6 +25,7 @@ enum class AfxSig : unsigned char {
 using AFX_PMSG = void (CCmdTarget::*)();
 using AFX_PMSG_VWL = void (CWnd::*)(UINT, LPARAM);
 using AFX_PMSG_HV = HCURSOR (CWnd::*)();
+using AFX_PMSG_VOWNER = void (CWnd::*)(int, LPDRAWITEMSTRUCT);
 using AFX_PMSG_VWP = void (CWnd::*)(CWnd*, CPoint);
 using AFX_PMSG_NOTIFY = void (CCmdTarget::*)(NMHDR*, LRESULT*);
 
@@ -40,6 +42,7 @@ struct AFX_MSGMAP_ENTRY {
         AFX_PMSG pfn_vv;
         AFX_PMSG_VWL pfn_vwl;
         AFX_PMSG_HV pfn_hv;
+        AFX_PMSG_VOWNER pfn_vOWNER;
         AFX_PMSG_VWP pfn_vWp;
         AFX_PMSG_NOTIFY pfn_notify;
     };
@@ -51,6 +54,8 @@ struct AFX_MSGMAP_ENTRY {
         : nMessage(message), nCode(code), nID(id), nSig(AfxSig::vwl), pfn_vwl(handler) {}
     constexpr AFX_MSGMAP_ENTRY(UINT message, UINT code, UINT id, AFX_PMSG_HV handler)
         : nMessage(message), nCode(code), nID(id), nSig(AfxSig::hv), pfn_hv(handler) {}
+    constexpr AFX_MSGMAP_ENTRY(UINT message, UINT code, UINT id, AFX_PMSG_VOWNER handler)
+        : nMessage(message), nCode(code), nID(id), nSig(AfxSig::vOWNER), pfn_vOWNER(handler) {}
     constexpr AFX_MSGMAP_ENTRY(UINT message, UINT code, UINT id, AFX_PMSG_VWP handler)
         : nMessage(message), nCode(code), nID(id), nSig(AfxSig::vWp), pfn_vWp(handler) {}
     constexpr AFX_MSGMAP_ENTRY(UINT message, UINT code, UINT id, AFX_PMSG_NOTIFY handler)
@@ -125,6 +130,10 @@ protected:                                             \
     AFX_MSGMAP_ENTRY(WM_QUERYDRAGICON, 0, 0,                               \
                      static_cast<AFX_PMSG_HV>(&ThisClass::OnQueryDragIcon)),
 
+// WM_DRAWITEM: handler(control ID, what to draw where).
+#define ON_WM_DRAWITEM()                                                   \
+    AFX_MSGMAP_ENTRY(WM_DRAWITEM, 0, 0,                                    \
+                     static_cast<AFX_PMSG_VOWNER>(&ThisClass::OnDrawItem)),
 // WM_CONTEXTMENU: the window right-clicked (or with the focus when the menu key or Shift+F10
 // was pressed) and the screen position; -1, -1 when it came from the keyboard.
 #define ON_WM_CONTEXTMENU()                                                \

@@ -36,6 +36,7 @@ static_assert(std::is_same_v<LPCTSTR, const char*>,
 #include <cstdint>
 
 using BOOL = int;
+using BYTE = std::uint8_t;
 using SHORT = std::int16_t;
 using UINT = unsigned int;
 using WORD = std::uint16_t;
@@ -57,11 +58,13 @@ struct HWND__;   // a window made by the layer
 struct HICON__;  // an icon: its 32 and 16 pixel images
 struct HDC__;    // a paint context
 struct HMENU__;  // a menu's entries
+struct HBITMAP__;  // an image in memory
 using HWND = HWND__*;
 using HICON = HICON__*;
 using HCURSOR = HICON;
 using HDC = HDC__*;
 using HMENU = HMENU__*;
+using HBITMAP = HBITMAP__*;
 
 constexpr WORD LOWORD(UINT_PTR value) { return static_cast<WORD>(value & 0xFFFF); }
 constexpr WORD HIWORD(UINT_PTR value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
@@ -90,6 +93,7 @@ inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
 inline constexpr UINT WM_HELP = 0x0053;
+inline constexpr UINT WM_DRAWITEM = 0x002B;
 inline constexpr UINT WM_NOTIFY = 0x004E;
 inline constexpr UINT WM_CONTEXTMENU = 0x007B;
 
@@ -161,10 +165,73 @@ struct RECT {
     LONG left = 0, top = 0, right = 0, bottom = 0;
 };
 using LPRECT = RECT*;
+using LPCRECT = const RECT*;
 
 struct POINT {
     LONG x = 0, y = 0;
 };
+
+// Colours: 0x00bbggrr.
+using COLORREF = DWORD;
+constexpr COLORREF RGB(BYTE red, BYTE green, BYTE blue)
+{
+    return static_cast<COLORREF>(red | (green << 8) | (blue << 16));
+}
+constexpr BYTE GetRValue(COLORREF color) { return static_cast<BYTE>(color & 0xFF); }
+constexpr BYTE GetGValue(COLORREF color) { return static_cast<BYTE>((color >> 8) & 0xFF); }
+constexpr BYTE GetBValue(COLORREF color) { return static_cast<BYTE>((color >> 16) & 0xFF); }
+
+// Pen styles, and where TextOut's point lies on the text: a horizontal and a vertical choice.
+inline constexpr int PS_SOLID = 0;
+inline constexpr int PS_NULL = 5;
+inline constexpr UINT TA_LEFT = 0;
+inline constexpr UINT TA_RIGHT = 2;
+inline constexpr UINT TA_CENTER = 6;
+inline constexpr UINT TA_TOP = 0;
+inline constexpr UINT TA_BOTTOM = 8;
+inline constexpr UINT TA_BASELINE = 24;
+
+// A font's description.
+inline constexpr int LF_FACESIZE = 32;
+inline constexpr LONG FW_NORMAL = 400;
+inline constexpr LONG FW_BOLD = 700;
+inline constexpr BYTE DEFAULT_CHARSET = 1;
+inline constexpr BYTE VARIABLE_PITCH = 2;
+inline constexpr BYTE FF_ROMAN = 0x10;
+inline constexpr BYTE FF_SWISS = 0x20;
+inline constexpr BYTE FF_MODERN = 0x30;
+struct LOGFONT {
+    LONG lfHeight = 0;   // < 0: the em height in pixels; > 0: the cell height; 0: a default size
+    LONG lfWidth = 0;
+    LONG lfEscapement = 0;
+    LONG lfOrientation = 0;
+    LONG lfWeight = 0;   // FW_NORMAL, FW_BOLD; 0 for normal
+    BYTE lfItalic = 0;
+    BYTE lfUnderline = 0;
+    BYTE lfStrikeOut = 0;
+    BYTE lfCharSet = 0;
+    BYTE lfOutPrecision = 0;
+    BYTE lfClipPrecision = 0;
+    BYTE lfQuality = 0;
+    BYTE lfPitchAndFamily = 0;   // FF_ family, which chooses a face when lfFaceName is empty
+    char lfFaceName[LF_FACESIZE] = {};   // UTF-8
+};
+
+// WM_DRAWITEM: an owner-drawn control (SS_OWNERDRAW static) asks its dialog to draw it.
+inline constexpr UINT ODT_STATIC = 5;
+inline constexpr UINT ODA_DRAWENTIRE = 1;
+struct DRAWITEMSTRUCT {
+    UINT CtlType = 0;      // ODT_STATIC
+    UINT CtlID = 0;
+    UINT itemID = 0;
+    UINT itemAction = 0;   // ODA_DRAWENTIRE
+    UINT itemState = 0;
+    HWND hwndItem = nullptr;
+    HDC hDC = nullptr;     // open on the control while the message is handled
+    RECT rcItem;           // the control's client area
+    UINT_PTR itemData = 0;
+};
+using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
 
 // The header of every WM_NOTIFY: the control that sends it, its ID and the notification code.
 struct NMHDR {

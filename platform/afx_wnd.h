@@ -41,6 +41,9 @@ public:
     // The control with ID id in this dialog, or nullptr when there is none. The object is the
     // one attached to the control, or one the layer keeps while the dialog runs.
     CWnd* GetDlgItem(int id) const;
+    // Sets the text of control id: an edit's contents, a static's or button's caption. Nothing
+    // happens when there is no such control.
+    void SetDlgItemText(int id, LPCTSTR text);
 
     // WM_SETICON: sets the big (32 px) or small (16 px) window icon, returns the previous one.
     HICON SetIcon(HICON icon, BOOL bigIcon);
@@ -72,7 +75,8 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Finds and calls the handler of message; TRUE when there was one.
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    // WM_COMMAND: this object's table chain, then the application object's.
+    // WM_COMMAND: this object's table chain, then the application object's. A command from an
+    // accelerator (notification code 1, no control) is handled as one from a menu (code 0).
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     // WM_NOTIFY: the ON_NOTIFY entry for the header's code and control ID in this object's
     // table chain; TRUE when there was one.
@@ -84,10 +88,12 @@ protected:
 
     // Default handlers: each gives its message the standard processing. SC_CLOSE closes the
     // window (a dialog is cancelled), WM_PAINT paints as usual, WM_QUERYDRAGICON gives no icon,
-    // WM_CONTEXTMENU goes to the parent window, if any.
+    // WM_DRAWITEM leaves the owner-drawn control blank, WM_CONTEXTMENU goes to the parent window,
+    // if any.
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg void OnPaint();
     afx_msg HCURSOR OnQueryDragIcon();
+    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
 
     // Backends feed the window's messages to WindowProc through it.
@@ -135,22 +141,69 @@ private:
     mutable std::vector<std::unique_ptr<CMenu>> m_subMenus;
 };
 
-// A device context: where a window paints.
+class CPen;
+class CBrush;
+class CFont;
+
+// A device context: where a window or an image is painted. Coordinates are whole pixels from
+// the context's top-left corner: a one-pixel line through (x, y) covers pixel (x, y), and a
+// shape from (x1, y1) to (x2, y2) lies within pixels x1 ... x2 - 1, y1 ... y2 - 1. Edges may be
+// smoothed (antialiased) by the backend. The pen, brush, font, text colour and
+// alignment chosen are this object's, not the context's: another CDC on the same context starts
+// from the defaults (a black one-pixel solid pen, a white brush, a 12-pixel sans-serif font,
+// black text, TA_LEFT | TA_TOP).
 class CDC {
 public:
-    CDC() = default;
+    CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
+    ~CDC() = default;
 
     HDC m_hDC = nullptr;
     HDC GetSafeHdc() const { return m_hDC; }
+
+    // Draws on hDC (WM_DRAWITEM's, say, or an image's) until Detach; FALSE when this object
+    // has a context already or hDC is nullptr. The context stays its maker's.
+    BOOL Attach(HDC hDC);
+    HDC Detach();
 
     // Draws the icon's 32 pixel image with its top-left corner at x, y. FALSE when there is
     // nothing to draw on or no icon.
     BOOL DrawIcon(int x, int y, HICON icon);
 
-protected:
-    ~CDC() = default;
+    // Choose what the drawing functions below use, and return the previous choice, only to
+    // select it back; nullptr stands for the default. What the object describes is copied when
+    // it is selected: changing or destroying it later changes nothing here.
+    CPen* SelectObject(CPen* pen);
+    CBrush* SelectObject(CBrush* brush);
+    CFont* SelectObject(CFont* font);
+    // Return the previous colour or alignment.
+    COLORREF SetTextColor(COLORREF color);
+    // One of TA_LEFT, TA_CENTER, TA_RIGHT with one of TA_TOP, TA_BASELINE, TA_BOTTOM.
+    UINT SetTextAlign(UINT flags);
+
+    // Fills the pixels from left, top to right - 1, bottom - 1 with color.
+    void FillSolidRect(LPCRECT rect, COLORREF color);
+    // Joins count points (at least 2) with the pen: round joins and ends.
+    BOOL Polyline(const POINT* points, int count);
+    // The ellipse within x1, y1 ... x2, y2 (right and bottom edges excluded), filled with the
+    // brush and outlined with the pen (nothing with a PS_NULL pen).
+    BOOL Ellipse(int x1, int y1, int x2, int y2);
+    // The text (UTF-8, one line) in the font and text colour, its alignment point at x, y. Only
+    // the glyphs are drawn: what lies behind them shows through.
+    BOOL TextOut(int x, int y, const CString& text);
+
+private:
+    CPen* m_pen = nullptr;
+    CBrush* m_brush = nullptr;
+    CFont* m_font = nullptr;
+    int m_penStyle = PS_SOLID;
+    int m_penWidth = 1;
+    COLORREF m_penColor = RGB(0, 0, 0);
+    COLORREF m_brushColor = RGB(255, 255, 255);
+    LOGFONT m_logFont;
+    COLORREF m_textColor = RGB(0, 0, 0);
+    UINT m_textAlign = TA_LEFT | TA_TOP;
 };
 
 // The paint context of a window while it handles WM_PAINT. Outside WM_PAINT it has no device

@@ -196,6 +196,71 @@ void EndPainting(HWND window, HDC context);
 // Draws the icon's 32 pixel image with its top-left corner at x, y; false when it cannot.
 bool DrawIconAt(HDC context, int x, int y, HICON icon);
 
+// The drawing of CDC (afx_wnd.h), on any paint context: WM_PAINT's, WM_DRAWITEM's or an
+// image's. Coordinates are whole pixels as CDC states them; colours are COLORREF. Edges may be
+// antialiased; the geometry must be as stated, so that every backend draws the same picture.
+
+// Fills pixels rect.left ... rect.right - 1, rect.top ... rect.bottom - 1 (Win32: FillRect with
+// a solid brush).
+void FillRectangle(HDC context, const RECT& rect, COLORREF color);
+
+// A solid pen of width pixels (at least 1), with round joins and ends (Win32: CreatePen(PS_SOLID,
+// width, color), whose geometric pens are round).
+struct Pen {
+    COLORREF color = 0;
+    int width = 1;
+};
+
+// Joins count >= 2 points with pen; a one-pixel pen through (x, y) covers pixel (x, y)
+// (Win32: Polyline).
+void DrawPolyline(HDC context, const POINT* points, int count, const Pen& pen);
+
+// The ellipse inscribed in bounds (right and bottom edges excluded) filled with fill, and
+// outlined with outline when there is one (Win32: Ellipse with a solid brush and the pen; with
+// no outline a PS_NULL pen and bounds one pixel wider and taller, as GDI then leaves out the
+// right and bottom edges).
+void DrawEllipse(HDC context, const RECT& bounds, const std::optional<Pen>& outline, COLORREF fill);
+
+// One line of text (UTF-8) in font and color, with only its glyphs drawn. (x, y) is where the
+// text's alignment point lies: align is one of TA_LEFT, TA_CENTER, TA_RIGHT (the text's start,
+// middle or end) with one of TA_TOP, TA_BASELINE, TA_BOTTOM. The font's face comes from
+// lfFaceName, or when that is empty from the family in lfPitchAndFamily (FF_SWISS: the system's
+// sans-serif face); lfHeight < 0 is the em height in pixels, > 0 the cell height, 0 a 12-pixel
+// em; lfWeight and lfItalic are honoured (Win32: CreateFontIndirectW, SetTextAlign,
+// SetTextColor, SetBkMode(TRANSPARENT), TextOutW).
+void DrawTextAt(HDC context, int x, int y, std::string_view text, const LOGFONT& font,
+                COLORREF color, UINT align);
+
+// ---- Images in memory
+
+// A white image of width x height pixels, 1 ... 16384 each, 8 bits per channel without alpha;
+// nullptr when memory runs out (Win32: a 24-bit top-down DIB section, CreateDIBSection).
+HBITMAP CreateImage(int width, int height);
+void DestroyImage(HBITMAP image);
+
+// A paint context drawing on image until EndImagePainting (Win32: CreateCompatibleDC(nullptr)
+// with the image selected into it; DeleteDC).
+HDC BeginImagePainting(HBITMAP image);
+void EndImagePainting(HBITMAP image, HDC context);
+
+// The colour of pixel x, y of image, both within its size; drawing through an open paint
+// context shows here at once (Win32: the DIB section's bits after GdiFlush).
+COLORREF ImagePixel(HBITMAP image, int x, int y);
+
+// The image as the bytes of a PNG file of its size, 8-bit RGB; nullopt when it cannot be
+// encoded. Not while a paint context is open on it (Win32: WIC's PNG encoder over a stream on
+// memory, CreateStreamOnHGlobal).
+std::optional<std::string> EncodePng(HBITMAP image);
+
+// ---- Keyboard shortcuts
+
+// While dialog runs, each key of accelerator table id (res/zelmara.rc: ACCELERATORS, VIRTKEY
+// entries) pressed with exactly its modifiers, whichever of dialog's controls has the focus, is
+// sent to dialog as WM_COMMAND MAKEWPARAM(command, 1) with lParam 0, and goes no further. False,
+// after an error naming it, when the resources have no such table. (Win32: LoadAcceleratorsW,
+// and TranslateAcceleratorW on the dialog's messages from a WH_MSGFILTER hook, MSGF_DIALOGBOX.)
+bool UseAcceleratorTable(HWND dialog, UINT id);
+
 // ---- List views
 
 // The rows behind list, or nullptr when list is not a list view.

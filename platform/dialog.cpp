@@ -66,6 +66,15 @@ void CDialog::EndDialog(int result)
     backend::EndModalDialog(m_hWnd, result);
 }
 
+BOOL CDialog::LoadAccelTable(UINT id)
+{
+    if (m_hWnd == nullptr) {
+        ReportError("el diálogo " + std::to_string(m_nIDTemplate) + " aún no tiene ventana para sus atajos");
+        return FALSE;
+    }
+    return backend::UseAcceleratorTable(m_hWnd, id) ? TRUE : FALSE;
+}
+
 BOOL CDialog::OnInitDialog()
 {
     UpdateData(FALSE);

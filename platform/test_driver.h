@@ -95,6 +95,8 @@ enum class Key { Enter, Escape, Tab, F1 };
 void Type(const CWnd& dialog, int id, std::string_view text);
 // Presses key with the focus in control id.
 void PressKey(const CWnd& dialog, int id, Key key);
+// Presses Ctrl, Shift and letter ('A' ... 'Z') together with the focus in control id.
+void PressCtrlShiftKey(const CWnd& dialog, int id, char letter);
 // Presses Ctrl and letter ('A' ... 'Z') together with the focus in control id.
 void PressCtrlKey(const CWnd& dialog, int id, char letter);
 // Replaces an edit's text as a user pasting it does: text goes to the clipboard, then Ctrl+V

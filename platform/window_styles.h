@@ -19,6 +19,7 @@ inline constexpr std::uint32_t SS_CENTER = 0x1;
 inline constexpr std::uint32_t SS_RIGHT = 0x2;
 inline constexpr std::uint32_t SS_ICON = 0x3;
 inline constexpr std::uint32_t SS_LEFTNOWORDWRAP = 0xC;
+inline constexpr std::uint32_t SS_OWNERDRAW = 0xD;
 inline constexpr std::uint32_t SS_BITMAP = 0xE;
 inline constexpr std::uint32_t SS_NOPREFIX = 0x80;
 

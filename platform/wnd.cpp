@@ -85,6 +85,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     case AfxSig::hv:
         *result = reinterpret_cast<LRESULT>((this->*entry->pfn_hv)());
         return TRUE;
+    case AfxSig::vOWNER:
+        (this->*entry->pfn_vOWNER)(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        *result = TRUE;
+        return TRUE;
     case AfxSig::vWp: {
         // The window is named by its handle; the position is two signed 16-bit halves.
         CWnd* window = wParam != 0 ? &window_map::ObjectFor(reinterpret_cast<HWND>(wParam)) : nullptr;
@@ -100,10 +104,12 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     return FALSE;
 }
 
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM)
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
+    constexpr UINT kFromAccelerator = 1;
     const UINT id = LOWORD(wParam);
-    const UINT code = HIWORD(wParam);
+    UINT code = HIWORD(wParam);
+    if (code == kFromAccelerator && lParam == 0) code = 0;
     if (OnCmdMsg(id, code)) return TRUE;
     CWinApp* app = AfxGetApp();
     return app != nullptr && app->OnCmdMsg(id, code);
@@ -146,6 +152,11 @@ HCURSOR CWnd::OnQueryDragIcon()
     return reinterpret_cast<HCURSOR>(Default());
 }
 
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT)
+{
+    Default();
+}
+
 void CWnd::OnContextMenu(CWnd*, CPoint)
 {
     Default();
@@ -155,6 +166,12 @@ CWnd* CWnd::GetDlgItem(int id) const
 {
     const HWND control = m_hWnd != nullptr ? backend::FindControl(m_hWnd, id) : nullptr;
     return control != nullptr ? &window_map::ObjectFor(control) : nullptr;
+}
+
+void CWnd::SetDlgItemText(int id, LPCTSTR text)
+{
+    const HWND control = m_hWnd != nullptr ? backend::FindControl(m_hWnd, id) : nullptr;
+    if (control != nullptr) backend::SetText(control, text != nullptr ? text : "");
 }
 
 HICON CWnd::SetIcon(HICON icon, BOOL bigIcon)

@@ -1,16 +1,25 @@
 // Numeric identifiers of Zelmara's resources, shared by the resource script and the C++ code.
 // Plain #defines only, so that a resource compiler reads this file as well as a C++ compiler.
 
-// System-menu command of the About entry.
+// System-menu commands: the About entry, and the analysis entry, whose command the main
+// dialog's shortcut also sends.
 #define IDM_ABOUTBOX                    0x0010
+#define IDM_ANALYSIS                    0x0020
 
-// Dialog templates, strings, pictures and menus.
+// Dialog templates, strings, pictures, menus and the main dialog's shortcuts.
 #define IDD_ABOUTBOX                    100
 #define IDS_ABOUTBOX                    101
 #define IDD_MAIN_DIALOG                 102
+#define IDD_ANALYSIS                    103
 #define IDR_MAINFRAME                   128
 #define IDB_FORMULA                     129
 #define IDR_RESULTS_MENU                130
+#define IDR_MAIN_ACCELERATORS           160
+
+// Strings of the analysis entry and of the plot's save.
+#define IDS_ANALYSIS                    161
+#define IDS_PLOT_FILTER                 162
+#define IDS_PLOT_SAVE_FAILED            163
 
 // Strings of the result list's copy and save.
 #define IDS_SAVE_FILTER                 140
@@ -40,3 +49,12 @@
 #define IDC_COMPUTE                     1006
 #define IDC_RESULTS                     1007
 #define IDC_PRECISION                   1009
+
+// Controls of the analysis dialog.
+#define IDC_PLOT                        1010
+#define IDC_POINTS                      1011
+#define IDC_BARRIERS                    1012
+#define IDC_TEMPERATURE                 1013
+#define IDC_RECOMPUTE                   1014
+#define IDC_SAVE_PLOT                   1015
+#define IDC_ANALYSIS_NOTE               1016

@@ -1,14 +1,19 @@
 #include "extrema_dlg.h"
 
 #include "about_dlg.h"
+#include "analysis_dlg.h"
+#include "conformational_analysis.h"
 #include "extremum_scan.h"
 #include "row_text.h"
+
+#include <utility>
 
 BEGIN_MESSAGE_MAP(CExtremaDlg, CDialog)
     ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
     ON_BN_CLICKED(IDC_COMPUTE, OnComputeExtrema)
+    ON_COMMAND(IDM_ANALYSIS, OnAnalysis)
     ON_WM_CONTEXTMENU()
     ON_NOTIFY(LVN_KEYDOWN, IDC_RESULTS, OnResultsKeyDown)
     ON_COMMAND(IDM_COPY, OnCopy)
@@ -45,6 +50,12 @@ BOOL CExtremaDlg::OnInitDialog()
 
     CMenu* pSysMenu = GetSystemMenu(FALSE);
     if (pSysMenu != nullptr) {
+        CString strAnalysisMenu;
+        strAnalysisMenu.LoadString(IDS_ANALYSIS);
+        if (!strAnalysisMenu.IsEmpty()) {
+            pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_ANALYSIS, strAnalysisMenu);
+        }
         CString strAboutMenu;
         strAboutMenu.LoadString(IDS_ABOUTBOX);
         if (!strAboutMenu.IsEmpty()) {
@@ -52,6 +63,7 @@ BOOL CExtremaDlg::OnInitDialog()
             pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
         }
     }
+    LoadAccelTable(IDR_MAIN_ACCELERATORS);
 
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
@@ -68,6 +80,8 @@ void CExtremaDlg::OnSysCommand(UINT nID, LPARAM lParam)
     if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutDlg dlgAbout;
         dlgAbout.DoModal();
+    } else if ((nID & 0xFFF0) == IDM_ANALYSIS) {
+        OnAnalysis();
     } else {
         CDialog::OnSysCommand(nID, lParam);
     }
@@ -110,4 +124,16 @@ void CExtremaDlg::OnComputeExtrema()
         m_results.SetItemText(index, 1, text.derivative);
         m_results.SetItemText(index, 2, text.potential);
     });
+}
+
+void CExtremaDlg::OnAnalysis()
+{
+    if (!UpdateData(TRUE)) return;
+    ConformationalAnalysisResult result = AnalyzeConformations(m_V);
+    if (!result.ok()) {
+        AfxMessageBox(result.refusal.c_str(), MB_ICONEXCLAMATION);
+        return;
+    }
+    CAnalysisDlg dlg(m_V, std::move(result.analysis), this);
+    dlg.DoModal();
 }

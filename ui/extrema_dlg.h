@@ -31,10 +31,12 @@ protected:
 
     // Control 1007 <-> m_results; precision (validated); then V1 ... V6.
     void DoDataExchange(CDataExchange* pDX) override;
-    // Fills the fields, adds the About entry to the system menu, sets the icons, adds the columns.
+    // Fills the fields, adds the analysis and About entries to the system menu, takes the
+    // analysis shortcut, sets the icons, adds the columns.
     BOOL OnInitDialog() override;
 
-    // The About entry opens the About box; every other system command gets the default handling.
+    // The About entry opens the About box, the analysis entry the analysis; every other system
+    // command gets the default handling.
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     // Draws the icon centred when the window is minimised; otherwise the default painting.
     afx_msg void OnPaint();
@@ -42,6 +44,10 @@ protected:
     afx_msg HCURSOR OnQueryDragIcon();
     // Reads and validates the fields, then replaces the list with the rows of a new scan.
     afx_msg void OnComputeExtrema();
+    // Reads and validates the fields as OnComputeExtrema does, then opens the conformational
+    // analysis of the coefficients; the list is left alone. Coefficients the analysis refuses
+    // are reported instead.
+    afx_msg void OnAnalysis();
 
     // The result list (extrema_dlg_results.cpp). Its context menu: "Copiar" and "Seleccionar
     // todo" when it has rows, "Guardar como..." once a computation has been made.

@@ -5,6 +5,7 @@
 
 #include "afxdlgs.h"
 #include "atomic_file.h"
+#include "file_save.h"
 #include "ordered_pieces.h"
 #include "scan_table.h"
 
@@ -17,17 +18,6 @@ namespace {
 // Where the menu opens from the keyboard: this far inside the list's top-left corner.
 constexpr int kKeyboardMenuInset = 8;
 
-bool HasExtension(const std::string& path, const char* extension)
-{
-    const std::size_t length = std::char_traits<char>::length(extension);
-    if (path.size() < length) return false;
-    for (std::size_t i = 0; i < length; ++i) {
-        const char c = path[path.size() - length + i];
-        if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != extension[i]) return false;
-    }
-    return true;
-}
-
 // The file's own extension decides the form when it is .tsv or .csv; otherwise the filter the
 // user chose (the second is the comma-separated one).
 TableFormat FormatOfFile(const std::string& path, int filterIndex)
@@ -35,22 +25,6 @@ TableFormat FormatOfFile(const std::string& path, int filterIndex)
     if (HasExtension(path, ".csv")) return TableFormat::Csv;
     if (HasExtension(path, ".tsv")) return TableFormat::Tab;
     return filterIndex == 2 ? TableFormat::Csv : TableFormat::Tab;
-}
-
-UINT ReasonText(FileWriteError error)
-{
-    switch (error) {
-    case FileWriteError::NoFolder: return IDS_SAVE_NO_FOLDER;
-    case FileWriteError::NoPermission: return IDS_SAVE_NO_PERMISSION;
-    case FileWriteError::IsFolder: return IDS_SAVE_IS_FOLDER;
-    case FileWriteError::NoSpace: return IDS_SAVE_NO_SPACE;
-    case FileWriteError::TooLarge: return IDS_SAVE_TOO_LARGE;
-    case FileWriteError::ReadOnly: return IDS_SAVE_READ_ONLY;
-    case FileWriteError::NoMemory: return IDS_SAVE_NO_MEMORY;
-    case FileWriteError::None:
-    case FileWriteError::Other: break;
-    }
-    return IDS_SAVE_OTHER;
 }
 
 }  // namespace
@@ -126,14 +100,5 @@ void CExtremaDlg::OnSaveAs()
         WriteScanTable(table.V, table.step, format, RowOrder::LargestAngleFirst, write,
                        DefaultThreadCount());
     });
-    if (outcome.ok()) return;
-
-    CString reason;
-    if (outcome.error == FileWriteError::Other)
-        AfxFormatString1(reason, IDS_SAVE_OTHER, std::to_string(outcome.systemError.value()).c_str());
-    else
-        reason.LoadString(ReasonText(outcome.error));
-    CString message;
-    AfxFormatString2(message, IDS_SAVE_FAILED, path.c_str(), reason);
-    AfxMessageBox(message, MB_ICONEXCLAMATION);
+    if (!outcome.ok()) ReportFileWriteFailure(IDS_SAVE_FAILED, path, outcome);
 }

@@ -6,6 +6,7 @@
 #include "dialog_widget.h"
 #include "dialog_window.h"
 #include "list_window.h"
+#include "owner_drawn_widget.h"
 #include "report.h"
 #include "resources.h"
 #include "toolkit.h"
@@ -52,6 +53,7 @@ struct Builder {
 
     std::unique_ptr<HWND__> MakeControl(const resource::ControlTemplate& control, int index);
     QWidget* MakeStatic(const resource::ControlTemplate& control, dialog_units::PixelRect& rect);
+    QWidget* MakeOwnerDrawn(const resource::ControlTemplate& control, HWND__& window);
     QWidget* MakeEdit(const resource::ControlTemplate& control);
     QWidget* MakeButton(const resource::ControlTemplate& control, HWND__& window);
 
@@ -75,7 +77,8 @@ std::unique_ptr<HWND__> Builder::MakeControl(const resource::ControlTemplate& co
         }
         made = std::make_unique<ListWindow>(window, (control.style & WS_BORDER) != 0, tabStop);
     } else if (EqualsIgnoringCase(kind, "Static")) {
-        made->widget = MakeStatic(control, rect);
+        made->widget = (control.style & SS_TYPEMASK) == SS_OWNERDRAW ? MakeOwnerDrawn(control, *made)
+                                                                     : MakeStatic(control, rect);
     } else if (EqualsIgnoringCase(kind, "Edit")) {
         made->widget = MakeEdit(control);
     } else if (EqualsIgnoringCase(kind, "Button")) {
@@ -138,6 +141,14 @@ QWidget* Builder::MakeStatic(const resource::ControlTemplate& control,
     // Several lines fit in the template's height: the text wraps at word breaks.
     label->setWordWrap(type != SS_LEFTNOWORDWRAP && rect.height >= 2 * metrics.lineSpacing());
     return label.release();
+}
+
+// Its text is never shown: it names the control for screen readers.
+QWidget* Builder::MakeOwnerDrawn(const resource::ControlTemplate& control, HWND__& window)
+{
+    auto* drawn = new OwnerDrawnWidget(this->window, window, &dialog);
+    drawn->setAccessibleName(FromUtf8(control.text));
+    return drawn;
 }
 
 QWidget* Builder::MakeEdit(const resource::ControlTemplate& control)

@@ -62,6 +62,7 @@ bool DialogWidget::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<const QKeyEvent*>(event);
         const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (m_window.TranslateAccelerator(key->key(), modifiers)) return true;
         if (key->key() == Qt::Key_F1 && modifiers == Qt::NoModifier) {
             window_map::Deliver(&m_window, WM_HELP, 0, 0);
             return true;

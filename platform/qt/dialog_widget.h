@@ -19,7 +19,8 @@ public:
     // Qt's own painting of the dialog's surface (WM_PAINT's standard processing).
     void PaintAsQtDoes(QPaintEvent* event) { QDialog::paintEvent(event); }
 
-    // Watches widget's key presses for F1 (WM_HELP) and Alt+Space (system menu).
+    // Watches widget's key presses for the dialog's accelerators, F1 (WM_HELP) and Alt+Space
+    // (system menu).
     void WatchKeys(QWidget* widget);
 
 protected:

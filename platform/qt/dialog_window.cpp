@@ -4,6 +4,7 @@
 #include "dialog_builder.h"
 #include "dialog_widget.h"
 #include "paint_context.h"
+#include "report.h"
 #include "resources.h"
 #include "toolkit.h"
 #include "window_map.h"
@@ -69,6 +70,34 @@ void DialogWindow::PopupSystemMenu(QPoint globalPosition)
         window_map::Deliver(this, WM_SYSCOMMAND, command, 0);
     });
     menu->popup(globalPosition);
+}
+
+namespace {
+
+// Qt's key for a virtual key: letters and digits share their codes; VK_F1 ... VK_F24 follow one
+// another. 0 for any other key.
+int QtKeyOf(int virtualKey)
+{
+    constexpr int kF1 = 0x70, kF24 = 0x87;
+    if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9')) return virtualKey;
+    if (virtualKey >= kF1 && virtualKey <= kF24) return Qt::Key_F1 + (virtualKey - kF1);
+    return 0;
+}
+
+}  // namespace
+
+bool DialogWindow::TranslateAccelerator(int qtKey, Qt::KeyboardModifiers modifiers)
+{
+    modifiers &= Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier;
+    for (const resource::Accelerator& entry : accelerators) {
+        const Qt::KeyboardModifiers wanted = (entry.control ? Qt::ControlModifier : Qt::NoModifier) |
+                                             (entry.shift ? Qt::ShiftModifier : Qt::NoModifier) |
+                                             (entry.alt ? Qt::AltModifier : Qt::NoModifier);
+        if (QtKeyOf(entry.key) != qtKey || modifiers != wanted) continue;
+        window_map::Deliver(this, WM_COMMAND, MAKEWPARAM(entry.command, 1), 0);
+        return true;
+    }
+    return false;
 }
 
 int DialogWindow::RunModal(backend::ModalDialogSite& site)
@@ -146,6 +175,26 @@ INT_PTR RunModalDialog(UINT templateId, HWND owner, ModalDialogSite& site)
     case DialogStart::KeepFocus: break;
     }
     return window->RunModal(site);
+}
+
+bool UseAcceleratorTable(HWND dialog, UINT id)
+{
+    DialogWindow* window = dialog->AsDialog();
+    const resource::ResourceScript* script = resources::Script();
+    const resource::AcceleratorTable* table = script != nullptr ? script->FindAccelerators(static_cast<int>(id)) : nullptr;
+    if (window == nullptr || table == nullptr) {
+        ReportError("los recursos no tienen la tabla de atajos " + std::to_string(id));
+        return false;
+    }
+    window->accelerators.clear();
+    for (const resource::Accelerator& entry : table->entries) {
+        if (QtKeyOf(entry.key) != 0)
+            window->accelerators.push_back(entry);
+        else
+            ReportError("la tecla " + std::to_string(entry.key) + " de la tabla de atajos " + std::to_string(id) +
+                        " no está admitida");
+    }
+    return true;
 }
 
 void EndModalDialog(HWND dialog, int result)

@@ -4,10 +4,12 @@
 // menu, icons and the state of its modal run.
 
 #include "backend.h"
+#include "resource_script.h"
 #include "system_menu.h"
 #include "window.h"
 
 #include <QPoint>
+#include <Qt>
 
 #include <memory>
 #include <vector>
@@ -29,6 +31,7 @@ struct DialogWindow final : HWND__ {
     HICON bigIcon = nullptr;
     HICON smallIcon = nullptr;
     QPaintEvent* currentPaint = nullptr;   // set while the dialog's surface is painted
+    std::vector<resource::Accelerator> accelerators;   // from UseAcceleratorTable
 
     QEventLoop* loop = nullptr;
     int result = IDCANCEL;
@@ -48,6 +51,10 @@ struct DialogWindow final : HWND__ {
     // Shows the system menu as a popup at globalPosition; a chosen entry is sent as
     // WM_SYSCOMMAND once the popup has closed.
     void PopupSystemMenu(QPoint globalPosition);
+
+    // A key pressed in the dialog: sends the command of the accelerator it matches and returns
+    // true, or returns false when it matches none.
+    bool TranslateAccelerator(int qtKey, Qt::KeyboardModifiers modifiers);
 
     // Shows the dialog, lets site know once its modal loop runs, and runs the loop until
     // EndModalDialog. Returns the dialog's result.

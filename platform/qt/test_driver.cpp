@@ -86,16 +86,30 @@ void PressKey(const CWnd& dialog, int id, Key key)
     }
 }
 
-void PressCtrlKey(const CWnd& dialog, int id, char letter)
+namespace {
+
+void PressLetter(const CWnd& dialog, int id, char letter, Qt::KeyboardModifiers modifiers)
 {
     QWidget* control = Control(dialog, id);
     if (control == nullptr) return;
     if (letter < 'A' || letter > 'Z') {
-        ReportFailure(std::string("Ctrl+") + letter + " is not a letter key");
+        ReportFailure(std::string(1, letter) + " is not a letter key");
         return;
     }
     control->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(control, static_cast<Qt::Key>(Qt::Key_A + (letter - 'A')), Qt::ControlModifier);
+    QTest::keyClick(control, static_cast<Qt::Key>(Qt::Key_A + (letter - 'A')), modifiers);
+}
+
+}  // namespace
+
+void PressCtrlKey(const CWnd& dialog, int id, char letter)
+{
+    PressLetter(dialog, id, letter, Qt::ControlModifier);
+}
+
+void PressCtrlShiftKey(const CWnd& dialog, int id, char letter)
+{
+    PressLetter(dialog, id, letter, Qt::ControlModifier | Qt::ShiftModifier);
 }
 
 void Paste(const CWnd& dialog, int id, std::string_view text)

@@ -34,6 +34,10 @@ const PictureResource* ResourceScript::FindBitmap(int id) const {
     return FindById(bitmaps, id, [](const PictureResource& bitmap) { return bitmap.id; });
 }
 
+const AcceleratorTable* ResourceScript::FindAccelerators(int id) const {
+    return FindById(accelerators, id, [](const AcceleratorTable& table) { return table.id; });
+}
+
 const MenuTemplate* ResourceScript::FindMenu(int id) const {
     return FindById(menus, id, [](const MenuTemplate& menu) { return menu.id; });
 }

@@ -58,6 +58,22 @@ struct VersionBlock {
     std::vector<std::pair<int, int>> translations;               // (language, code page)
 };
 
+// One keyboard shortcut of an ACCELERATORS table: a virtual key, with the keys held with it, that
+// sends command as WM_COMMAND. Only VIRTKEY entries are read.
+struct Accelerator {
+    int key = 0;            // virtual-key code: 'A' ... 'Z', '0' ... '9', or a VK_ value, 1 ... 254
+    bool control = false;   // CONTROL
+    bool shift = false;     // SHIFT
+    bool alt = false;       // ALT
+    int command = 0;        // 0 ... 65535
+    bool operator==(const Accelerator&) const = default;
+};
+
+struct AcceleratorTable {
+    int id = 0;
+    std::vector<Accelerator> entries;   // in script order
+};
+
 // One entry of a menu: a command, a separator, or a popup with entries of its own.
 struct MenuItemTemplate {
     enum class Kind { Command, Separator, Popup };
@@ -87,6 +103,7 @@ struct ResourceScript {
     std::vector<std::pair<int, std::string>> strings;  // STRINGTABLE entries, UTF-8
     std::vector<PictureResource> icons;
     std::vector<PictureResource> bitmaps;
+    std::vector<AcceleratorTable> accelerators;
     std::vector<MenuTemplate> menus;
     std::optional<VersionBlock> version;
 
@@ -95,6 +112,7 @@ struct ResourceScript {
     const std::string* FindString(int id) const;
     const PictureResource* FindIcon(int id) const;
     const PictureResource* FindBitmap(int id) const;
+    const AcceleratorTable* FindAccelerators(int id) const;
     const MenuTemplate* FindMenu(int id) const;
 };
 
@@ -120,7 +138,7 @@ using IncludeReader = std::function<std::optional<std::string>(const std::string
 
 // Parses the subset of resource-script syntax the program uses: #define, #include, #pragma
 // code_page, LANGUAGE, DIALOG/DIALOGEX with their statements and controls, STRINGTABLE,
-// VERSIONINFO, ICON, BITMAP and MENU. Whatever the input, it returns: include depth, expression
+// VERSIONINFO, ICON, BITMAP, MENU and ACCELERATORS (VIRTKEY entries). Whatever the input, it returns: include depth, expression
 // nesting, and the tokens and text of the script with its includes are bounded, and passing a
 // bound is a parse error like any other.
 ParseOutcome ParseResourceScript(std::string_view script, const IncludeReader& readInclude,

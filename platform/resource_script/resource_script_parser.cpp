@@ -16,7 +16,7 @@ constexpr ValueRange kSublanguage{0, 0x3F, "sublanguage"};
 // The IDs each kind of resource has used so far, for the "defined twice" errors: a set, as a
 // search of the script's lists would make reading a long string table quadratic.
 struct TakenIds {
-    std::unordered_set<int> dialogs, strings, icons, bitmaps, menus;
+    std::unordered_set<int> dialogs, strings, icons, bitmaps, menus, accelerators;
 };
 
 bool ParseStringTable(TokenCursor& in, ResourceScript& script, TakenIds& taken) {
@@ -49,7 +49,8 @@ bool ParsePicture(TokenCursor& in, int id, bool taken, const std::string& kind, 
 bool IsResourceKeyword(const Token& token) {
     return token.kind == TokenKind::Identifier &&
            (token.text == "DIALOG" || token.text == "DIALOGEX" || token.text == "ICON" ||
-            token.text == "BITMAP" || token.text == "MENU" || token.text == "VERSIONINFO");
+            token.text == "BITMAP" || token.text == "MENU" || token.text == "ACCELERATORS" ||
+            token.text == "VERSIONINFO");
 }
 
 bool ParseIdLedStatement(TokenCursor& in, ResourceScript& script, TakenIds& taken) {
@@ -76,6 +77,15 @@ bool ParseIdLedStatement(TokenCursor& in, ResourceScript& script, TakenIds& take
     if (in.AcceptKeyword("BITMAP"))
         return ParsePicture(in, id, !taken.bitmaps.insert(id).second, "bitmap", at,
                             script.bitmaps);
+    if (in.AcceptKeyword("ACCELERATORS")) {
+        if (!taken.accelerators.insert(id).second)
+            return in.FailAt(at, "accelerator table " + std::to_string(id) + " is defined twice");
+        AcceleratorTable table;
+        table.id = id;
+        if (!ParseAccelerators(in, table)) return false;
+        script.accelerators.push_back(std::move(table));
+        return true;
+    }
     if (in.AcceptKeyword("MENU")) {
         if (!taken.menus.insert(id).second)
             return in.FailAt(at, "menu " + std::to_string(id) + " is defined twice");
@@ -92,7 +102,7 @@ bool ParseIdLedStatement(TokenCursor& in, ResourceScript& script, TakenIds& take
         script.version = std::move(version);
         return true;
     }
-    return in.FailExpected("DIALOG, DIALOGEX, ICON, BITMAP, MENU or VERSIONINFO");
+    return in.FailExpected("DIALOG, DIALOGEX, ICON, BITMAP, MENU, ACCELERATORS or VERSIONINFO");
 }
 
 }  // namespace

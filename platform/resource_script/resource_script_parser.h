@@ -11,7 +11,8 @@
 namespace resource::detail {
 
 // Reads the resource statements (LANGUAGE, STRINGTABLE and ID-led DIALOG, DIALOGEX, ICON,
-// BITMAP, MENU, VERSIONINFO) into script; on failure the cursor holds the error. A resource ID
+// BITMAP, MENU, ACCELERATORS, VERSIONINFO) into script; on failure the cursor holds the error.
+// A resource ID
 // defined twice for the same kind of resource is an error.
 bool ParseStatements(TokenCursor& in, ResourceScript& script);
 
@@ -24,6 +25,10 @@ bool ParseDialog(TokenCursor& in, DialogTemplate& dialog);
 // "StringFileInfo" block holding one string table and one "VarFileInfo" block.
 bool ParseVersionInfo(TokenCursor& in, VersionBlock& version);
 
+// Reads an accelerator table after its ACCELERATORS keyword: BEGIN, then entries
+// "key", command, VIRTKEY [, CONTROL] [, SHIFT] [, ALT] [, NOINVERT] (the key a quoted capital
+// letter or digit, or a virtual-key value 1 ... 254; options in any order), then END.
+bool ParseAccelerators(TokenCursor& in, AcceleratorTable& table);
 // Reads a menu after its MENU keyword: the BEGIN ... END block of MENUITEM and POPUP
 // statements. Popups nest at most kMaxMenuDepth deep; a command ID is 0 to 65535.
 bool ParseMenu(TokenCursor& in, MenuTemplate& menu);

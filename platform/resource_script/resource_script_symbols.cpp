@@ -34,7 +34,8 @@ constexpr std::pair<std::string_view, std::int64_t> kPlatformSymbols[] = {
     {"DS_CENTERMOUSE", 0x1000}, {"DS_CONTEXTHELP", 0x2000},
     // Static control styles.
     {"SS_LEFT", 0x0000}, {"SS_CENTER", 0x0001}, {"SS_RIGHT", 0x0002}, {"SS_ICON", 0x0003},
-    {"SS_SIMPLE", 0x000B}, {"SS_LEFTNOWORDWRAP", 0x000C}, {"SS_BITMAP", 0x000E},
+    {"SS_SIMPLE", 0x000B}, {"SS_LEFTNOWORDWRAP", 0x000C}, {"SS_OWNERDRAW", 0x000D},
+    {"SS_BITMAP", 0x000E},
     {"SS_NOPREFIX", 0x0080}, {"SS_NOTIFY", 0x0100}, {"SS_CENTERIMAGE", 0x0200},
     {"SS_REALSIZEIMAGE", 0x0800}, {"SS_SUNKEN", 0x1000},
     // Edit control styles.

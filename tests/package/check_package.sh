@@ -2,8 +2,8 @@
 # Usage: check_package.sh PACKAGE.deb
 # Unpacks the Debian package into a throw-away root, as dpkg installs it, and checks what a user
 # relies on: every path under /usr, the computed library dependencies, the menu entry with its
-# metadata and an icon at every size, the installed zelmara-scan printing the README's example,
-# and the installed window starting with no complaint.
+# metadata and an icon at every size, the manual pages in English and Spanish, the installed
+# zelmara-scan printing the README's example, and the installed window starting with no complaint.
 set -euo pipefail
 deb=$1
 root=$(mktemp -d)
@@ -26,6 +26,16 @@ for size in 16 32 48 64 128 256; do
   file "$icon" | grep -q "PNG image data, $size x $size," || fail "no $size px icon: $(file "$icon")"
 done
 [ -s "$root/usr/share/icons/hicolor/scalable/apps/zelmara.svg" ] || fail "no scalable icon"
+
+# man finds each page in the reader's language: the Spanish one under a Spanish locale.
+for page in zelmara zelmara-scan; do
+  for language in "C man1 SYNOPSIS" "es_ES.UTF-8 es/man1 SINOPSIS"; do
+    read -r locale folder synopsis <<<"$language"
+    found=$(LC_ALL=$locale MANPATH=$root/usr/share/man man -w "$page" 2>&1) || true
+    [ "$found" = "$root/usr/share/man/$folder/$page.1.gz" ] || fail "man -w $page in $locale: $found"
+    zcat "$found" | grep -qx "\.SH $synopsis" || fail "$found is not in the language of $locale"
+  done
+done
 
 # The angle and the potential of each row; the derivative's digits depend on the C library.
 rows=$("$root/usr/bin/zelmara-scan" --v3 3 | awk -F '\t' '{ print $1 "|" $3 }')

@@ -89,6 +89,23 @@ TEST(ResourceScriptDefines, HexParenthesisedNegativeAndCombinedValues) {
                            {0x11F, "\"quoted\" \\ back"}}));
 }
 
+TEST(ResourceScriptAccelerators, KeysModifiersAndCommandsInScriptOrder) {
+    resource::ParseOutcome outcome = ParseText(
+        "#define IDM_GO 0x20\n"
+        "7 ACCELERATORS\nBEGIN\n"
+        "  \"A\", IDM_GO, VIRTKEY, CONTROL, SHIFT\n"
+        "  0x74, 40000, NOINVERT, VIRTKEY\n"
+        "  \"9\", 65535, VIRTKEY, ALT\n"
+        "END\n");
+    ASSERT_TRUE(outcome.ok()) << outcome.error->line << ": " << outcome.error->message;
+    const resource::AcceleratorTable* table = outcome.script.FindAccelerators(7);
+    ASSERT_NE(table, nullptr);
+    using A = resource::Accelerator;
+    EXPECT_EQ(table->entries, (std::vector<A>{A{'A', true, true, false, 0x20},
+                                              A{0x74, false, false, false, 40000},
+                                              A{'9', false, false, true, 65535}}));
+}
+
 TEST(ResourceScriptComments, AreSkippedAndKeepLineNumbers) {
     resource::ParseOutcome outcome = ParseText(
         "// a line comment with \"quotes\" and BEGIN\n"
@@ -223,6 +240,21 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedScript{"UnknownVersionBlock",
                         "1 VERSIONINFO\nFILEVERSION 1,0\nBEGIN\n  BLOCK \"Other\"\n", nullptr,
                         "test.rc", 4, "\"StringFileInfo\" or \"VarFileInfo\""},
+        MalformedScript{"AcceleratorWithoutVirtkey", "1 ACCELERATORS\nBEGIN\n \"A\", 5, CONTROL\nEND\n",
+                        nullptr, "test.rc", 3, "only VIRTKEY"},
+        // As a virtual key, "a" would be VK_NUMPAD1.
+        MalformedScript{"AcceleratorLowerCaseKey", "1 ACCELERATORS\nBEGIN\n \"a\", 5, VIRTKEY\nEND\n",
+                        nullptr, "test.rc", 3, "one capital letter or digit"},
+        MalformedScript{"AcceleratorKeyOutOfRange", "1 ACCELERATORS\nBEGIN\n 0x1FF, 5, VIRTKEY\nEND\n",
+                        nullptr, "test.rc", 3, "virtual key 511"},
+        MalformedScript{"AcceleratorCommandOutOfRange",
+                        "1 ACCELERATORS\nBEGIN\n \"A\",\n 65536, VIRTKEY\nEND\n", nullptr, "test.rc", 4,
+                        "command 65536"},
+        MalformedScript{"AcceleratorUnknownOption", "1 ACCELERATORS\nBEGIN\n \"A\", 5, VIRTKEY, CTRL\nEND\n",
+                        nullptr, "test.rc", 3, "found 'CTRL'"},
+        MalformedScript{"AcceleratorsDefinedTwice",
+                        "1 ACCELERATORS\nBEGIN\nEND\n1 ACCELERATORS\nBEGIN\nEND\n", nullptr, "test.rc", 4,
+                        "accelerator table 1 is defined twice"},
         MalformedScript{"VersionPartTooLarge", "1 VERSIONINFO\nFILEVERSION 1,70000\n", nullptr,
                         "test.rc", 2, "70000"},
         MalformedScript{"StringDefinedTwice", "STRINGTABLE\nBEGIN\n 7 \"a\"\n 7 \"b\"\nEND\n",

@@ -306,7 +306,8 @@ TEST_F(ExtremaDlgTest, F1ShowsTheHelp)
     ASSERT_EQ(boxes.Calls().size(), 1u);
     const std::string& help = boxes.Calls()[0].text;
     for (const char* topic : {"kcal/mol", "grados", "Ángulo", "Derivada de V", "V(Kcal/mol)", "décima",
-                              "Ctrl+C", "Ctrl+A", "Guardar como"})
+                              "Ctrl+C", "Ctrl+A", "Guardar como", "Análisis conformacional", "Ctrl+Mayús+A",
+                              "Guardar gráfica"})
         EXPECT_NE(help.find(topic), std::string::npos) << topic;
 }
 

@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 
 #ifdef __linux__
@@ -45,40 +44,6 @@ std::string HeaderAndLines(const std::string& table, std::vector<int> lines)
         if (std::find(lines.begin(), lines.end(), index) != lines.end()) out += line + '\n';
     return out;
 }
-
-std::string FileText(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// A fresh folder for a test's files, removed afterwards.
-class Folder {
-public:
-    Folder()
-        : m_path(fs::temp_directory_path() /
-                 (std::string("zelmara-") + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                  "-" + std::to_string(std::random_device()())))
-    {
-        fs::remove_all(m_path);
-        fs::create_directories(m_path);
-    }
-    ~Folder() { fs::remove_all(m_path); }
-    const fs::path& path() const { return m_path; }
-    std::vector<std::string> Names() const
-    {
-        std::vector<std::string> names;
-        for (const fs::directory_entry& entry : fs::directory_iterator(m_path))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    fs::path m_path;
-};
 
 TEST_F(ResultsOutTest, CtrlCCopiesTheSelectedRowsOrAllAsZelmaraScanPrintsThem)
 {
