@@ -3,8 +3,8 @@
 #
 # On Linux: the two programs, the desktop entry, the hicolor icons and the AppStream metadata
 # (res/linux/), the manual pages in English (docs/man/) and Spanish (docs/man/es/), and the
-# copyright notice and changelog (res/linux/debian/) in share/doc/zelmara. On Windows: the installer and the
-# portable zip (cmake/WindowsPackaging.cmake).
+# copyright notice and changelog (res/linux/debian/) in share/doc/zelmara. On Windows: the
+# installer and the portable zip (cmake/WindowsPackaging.cmake).
 
 include(GNUInstallDirs)
 
