@@ -16,12 +16,12 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelmara'
 # installer writes its key to the 64-bit registry view, the one `reg` of the prefix reads.
 folder="$prefix/drive_c/Program Files/Zelmara"
 shortcut="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Zelmara.lnk"
-work=$(mktemp -d "$prefix/drive_c/zelmara-test.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-
-# A run stopped halfway may have left its installation in this prefix: start from none.
+# A run stopped halfway may have left its installation in this prefix: start from none. (The
+# first Wine program run makes the prefix.)
 wine reg delete "$key" /f >/dev/null 2>&1 || true
 rm -rf "$folder" "$shortcut"
+work=$(mktemp -d "$prefix/drive_c/zelmara-test.XXXXXX")
+trap 'rm -rf "$work"' EXIT
 
 wine "$setup" /S || fail "the installer ended with status $?"
 
