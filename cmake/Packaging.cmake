@@ -3,7 +3,8 @@
 #
 # On Linux: the two programs, the desktop entry, the hicolor icons and the AppStream metadata
 # (res/linux/), the manual pages in English (docs/man/) and Spanish (docs/man/es/), and the
-# copyright notice and changelog (res/linux/debian/) in share/doc/zelmara.
+# copyright notice and changelog (res/linux/debian/) in share/doc/zelmara. On Windows: the
+# installer and the portable zip (cmake/WindowsPackaging.cmake).
 
 include(GNUInstallDirs)
 
@@ -12,6 +13,11 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 
 install(TARGETS zelmara-scan zelmara RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+set(ZELMARA_PUBLISHER "Los autores de Zelmara")
+
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackaging.cmake)
+endif()
 if(NOT CMAKE_SYSTEM_NAME STREQUAL "Linux")
   return()
 endif()
@@ -64,7 +70,7 @@ install(FILES ${linux_dir}/debian/copyright ${packaging_dir}/gz/changelog.gz
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zelmara)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "Los autores de Zelmara")
+set(CPACK_PACKAGE_VENDOR "${ZELMARA_PUBLISHER}")
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/package)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -2,8 +2,8 @@
 # Installs what is missing, then builds and runs every test twice: a Release build with
 # warnings as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build. Both replay the
 # saved fuzz inputs; then each fuzz target runs for 30 seconds under libFuzzer. Last, the Windows
-# builds (32- and 64-bit, warnings as errors) run their tests under Wine, and each
-# zelmara-scan.exe is compared with the Linux zelmara-scan.
+# builds (32- and 64-bit, warnings as errors) run their tests under Wine, each zelmara-scan.exe is
+# compared with the Linux zelmara-scan, and each installer installs and uninstalls.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -27,8 +27,10 @@ fi
 export WINEPREFIX WINEARCH=$arch
 WINEPREFIX=$(realpath -m "$prefix")
 export WINEDEBUG=-all
-# No Mono or Gecko: nothing here needs .NET or HTML, and their installers would ask.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko: nothing here needs .NET or HTML, and their installers would ask. No
+# winemenubuilder: a Start-menu entry made in the prefix (the installer's test makes one) must
+# not become a menu entry of the Linux desktop.
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 
 # One run at a time sets up: the prefix, made once (the stamp is written only after wineboot has
 # finished), and a running server. A server started by the program's own Wine, and the system
