@@ -4,7 +4,8 @@
 // replacing the same rows; the scan floor (six sines per grid point) of that grid in the same
 // run; and the peak resident memory. It prints figures only; it never fails.
 //
-// Run offscreen: QT_QPA_PLATFORM=offscreen bench/compute_bench
+// Run: bench/compute_bench (offscreen with Qt unless QT_QPA_PLATFORM says otherwise; under Wine
+// with a display on Windows builds).
 
 #include "bench_timing.h"
 #include "extrema_app.h"
@@ -20,6 +21,14 @@ CExtremaApp theApp;
 namespace {
 
 using namespace test_driver;
+
+// The all-zero case's target, click to painted: the window has 1.5 s on Windows, where painting
+// goes through the system's list view.
+#ifdef _WIN32
+constexpr int kAllZeroTargetMs = 1500;
+#else
+constexpr int kAllZeroTargetMs = 1000;
+#endif
 
 void SetField(const CWnd& dlg, int id, const char* text)
 {
@@ -68,11 +77,11 @@ int main(int, char** argv)
         double keep = 0.0;
         const double floor = BestSeconds(3, [] { return SixSinesPerGridPoint(0.0001); }, keep);
 
-        std::printf("start-up to the window shown (offscreen):  %8.1f ms\n", startup * 1e3);
+        std::printf("start-up to the window shown:              %8.1f ms\n", startup * 1e3);
         std::printf("V3 = 3 at 0.005, click to painted:         %8.1f ms (%d rows; target < 50 ms)\n",
                     threefold * 1e3, threefoldRows);
-        std::printf("all zero at 0.0001, click to painted:      %8.1f ms (%d rows; target <= 1000 ms)\n",
-                    allZero * 1e3, allZeroRows);
+        std::printf("all zero at 0.0001, click to painted:      %8.1f ms (%d rows; target <= %d ms)\n",
+                    allZero * 1e3, allZeroRows, kAllZeroTargetMs);
         std::printf("the same again, replacing every row:       %8.1f ms\n", allZeroAgain * 1e3);
         std::printf("scan floor, six sines per grid point:      %8.1f ms (ratio all zero / floor %.2f)\n",
                     floor * 1e3, allZero / floor);

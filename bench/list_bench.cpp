@@ -4,7 +4,8 @@
 // then shown and painted once. Printed: the scan and row texts alone, the same with the list
 // filled, the view told and painted, and the peak resident memory. It never fails.
 //
-// Run offscreen: QT_QPA_PLATFORM=offscreen bench/list_bench
+// Run: bench/list_bench (offscreen with Qt unless QT_QPA_PLATFORM says otherwise; under Wine
+// with a display on Windows builds).
 
 #include "afxcmn.h"
 #include "afxwin.h"

@@ -22,13 +22,8 @@ set(name ${ZELMARA_WINDOWS_PACKAGE_NAME})
 set(folder ${package_dir}/${name})
 set(windows_res ${PROJECT_SOURCE_DIR}/res/windows)
 
-# The programs a user gets: the window, once the layer has a Win32 backend, and the command line.
-set(ZELMARA_WINDOWS_PROGRAMS zelmara-scan.exe)
-set(installer_defines)
-if(TARGET zelmara)
-  list(PREPEND ZELMARA_WINDOWS_PROGRAMS zelmara.exe)
-  list(APPEND installer_defines -DWINDOW)
-endif()
+# The programs a user gets: the window and the command line.
+set(ZELMARA_WINDOWS_PROGRAMS zelmara.exe zelmara-scan.exe)
 
 set(packaged)
 foreach(program IN LISTS ZELMARA_WINDOWS_PROGRAMS)
@@ -42,16 +37,9 @@ foreach(program IN LISTS ZELMARA_WINDOWS_PROGRAMS)
 endforeach()
 
 # LEEME.txt: UTF-8 with a byte-order mark and CRLF line ends, which every Notepad reads right.
-# Lines of the template that start with @WINDOW_ONLY@ speak of zelmara.exe and are kept only when
-# it is built.
 set(readme_template ${windows_res}/LEEME.txt.in)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${readme_template})
 file(READ ${readme_template} readme)
-if(TARGET zelmara)
-  string(REPLACE "@WINDOW_ONLY@" "" readme "${readme}")
-else()
-  string(REGEX REPLACE "@WINDOW_ONLY@[^\n]*\n" "" readme "${readme}")
-endif()
 string(ASCII 239 187 191 byte_order_mark)
 file(CONFIGURE OUTPUT ${folder}/LEEME.txt CONTENT "${byte_order_mark}${readme}" @ONLY
      NEWLINE_STYLE CRLF)
@@ -83,7 +71,7 @@ add_custom_command(OUTPUT ${ZELMARA_WINDOWS_INSTALLER}
           -DVERSION=${PROJECT_VERSION} -DFILE_VERSION=${file_version}
           -DARCH=${ZELMARA_WINDOWS_ARCH} -DPROGRAMS=${folder}
           -DICON=${PROJECT_SOURCE_DIR}/res/zelmara.ico -DPUBLISHER=${ZELMARA_PUBLISHER}
-          -DOUTFILE=${ZELMARA_WINDOWS_INSTALLER} ${installer_defines}
+          -DOUTFILE=${ZELMARA_WINDOWS_INSTALLER}
           ${windows_res}/zelmara.nsi
   DEPENDS ${packaged} ${windows_res}/zelmara.nsi ${PROJECT_SOURCE_DIR}/res/zelmara.ico
   COMMENT "Making ${name}-setup.exe"

@@ -87,9 +87,9 @@ protected:
     LRESULT Default();
 
     // Default handlers: each gives its message the standard processing. SC_CLOSE closes the
-    // window (a dialog is cancelled), WM_PAINT paints as usual, WM_QUERYDRAGICON gives no icon,
-    // WM_DRAWITEM leaves the owner-drawn control blank, WM_CONTEXTMENU goes to the parent window,
-    // if any.
+    // window (a dialog is cancelled), WM_PAINT paints as usual, WM_QUERYDRAGICON gives the
+    // system's choice (none, or a standard icon), WM_DRAWITEM leaves the owner-drawn control
+    // blank, WM_CONTEXTMENU goes to the parent window, if any.
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg void OnPaint();
     afx_msg HCURSOR OnQueryDragIcon();

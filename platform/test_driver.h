@@ -135,8 +135,11 @@ bool ChooseContextMenuEntry(const CWnd& dialog, int id, UINT command);
 
 // Lets the toolkit handle what is pending (posted messages, batched list updates).
 void LetEventsRun();
-// Paints the whole window now, as it would appear on the screen.
+// Paints now what the window has still to paint, as the window system does when idle.
 void PaintNow(const CWnd& window);
+// Writes a picture of the window as it is on the screen now into fileBase plus the toolkit's
+// picture format (".png" with Qt, ".bmp" on Windows); returns the file's name, "" on failure.
+std::string SavePicture(const CWnd& window, const std::string& fileBase);
 
 // ---- Reading what the user sees
 
@@ -150,6 +153,9 @@ std::string SelectedText(const CWnd& dialog, int id);
 int FocusedControl(const CWnd& dialog);
 // The texts of the dialog's static texts (not pictures), in template order.
 std::vector<std::string> StaticTexts(const CWnd& dialog);
+// Those of them that do not show whole in their control: wider than it on one line, or wrapped
+// into more lines than its height holds.
+std::vector<std::string> ClippedStaticTexts(const CWnd& dialog);
 
 // The text on the clipboard (UTF-8); empty when it holds none.
 std::string ClipboardText();

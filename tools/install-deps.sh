@@ -13,11 +13,12 @@ packages=(
   desktop-file-utils appstream man-db dpkg-dev lintian file
   # The Windows builds: MinGW-w64 cross compilers (posix threads), GoogleTest's sources to
   # compile with them, and Wine for both architectures (the 32-bit loader is an i386 package)
-  # with a virtual X display for windows; NSIS for the Windows installers.
+  # with Wine's own fonts (the dialogs' "MS Sans Serif") and a virtual X display for windows;
+  # NSIS for the Windows installers.
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   googletest
-  wine wine64 wine32:i386
+  wine wine64 wine32:i386 fonts-wine
   xvfb xauth
   nsis
 )

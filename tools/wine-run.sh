@@ -49,6 +49,18 @@ if [ ! -e "$WINEPREFIX/.zelmara-ready" ]; then
     cat "$WINEPREFIX.log" >&2
     exit 1
   fi
+  # Wine's own fonts (Debian's fonts-wine), which this Wine finds only in the prefix: without
+  # them "MS Sans Serif" becomes DejaVu Sans and the caption buttons lose their Marlett glyphs.
+  if [ -d /usr/share/wine/fonts ]; then
+    ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
+  # Windows framed and placed by Wine itself, as on Windows: a virtual X display has no window
+  # manager, for which Wine would wait at every window it hides.
+  if ! env -u DISPLAY -u WAYLAND_DISPLAY "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$WINEPREFIX.log" 2>&1 ||
+     ! /usr/lib/wine/wineserver --wait; then
+    echo "$0: could not configure the Wine prefix $WINEPREFIX" >&2
+    exit 1
+  fi
   touch "$WINEPREFIX/.zelmara-ready"
 fi
 server=0

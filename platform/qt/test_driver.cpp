@@ -231,6 +231,13 @@ void PaintNow(const CWnd& window)
     platform_testing::GrabWindow(window);
 }
 
+std::string SavePicture(const CWnd& window, const std::string& fileBase)
+{
+    const std::string fileName = fileBase + ".png";
+    const QImage picture = platform_testing::GrabWindow(window);
+    return !picture.isNull() && picture.save(QString::fromStdString(fileName)) ? fileName : std::string();
+}
+
 std::string Title(const CWnd& window)
 {
     const QWidget* widget = platform_testing::WidgetOf(window);
@@ -279,6 +286,23 @@ std::vector<std::string> StaticTexts(const CWnd& dialog)
         if (label != nullptr && label->pixmap().isNull()) texts.push_back(label->text().toStdString());
     }
     return texts;
+}
+
+std::vector<std::string> ClippedStaticTexts(const CWnd& dialog)
+{
+    std::vector<std::string> clipped;
+    const DialogWindow* window = DialogWindowOf(dialog);
+    if (window == nullptr) return clipped;
+    for (const std::unique_ptr<HWND__>& control : window->controls) {
+        const auto* label = qobject_cast<const QLabel*>(control->widget);
+        if (label == nullptr || !label->pixmap().isNull()) continue;
+        const QRect room = label->contentsRect();
+        const bool fits = label->wordWrap()
+                              ? label->heightForWidth(label->width()) <= label->height()
+                              : label->fontMetrics().horizontalAdvance(label->text()) <= room.width();
+        if (!fits) clipped.push_back(label->text().toStdString());
+    }
+    return clipped;
 }
 
 std::string ClipboardText()

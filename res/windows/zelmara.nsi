@@ -3,12 +3,10 @@
 ;   VERSION      the project version, as shown to users
 ;   FILE_VERSION the same as four numbers, for the file's version block
 ;   ARCH         win32 or win64
-;   PROGRAMS     the folder holding the stripped zelmara-scan.exe (and zelmara.exe)
+;   PROGRAMS     the folder holding the stripped zelmara.exe and zelmara-scan.exe
 ;   ICON         the program's icon (res/zelmara.ico)
 ;   PUBLISHER    the publisher shown in the list of installed programs
 ;   OUTFILE      the installer to write
-;   WINDOW       (optional) set when zelmara.exe was built: it is installed, with its
-;                Start-menu entry
 ;
 ; /S installs silently; /D=FOLDER (last, unquoted) installs elsewhere. The uninstaller removes
 ; exactly what was installed, its registry key and the Start-menu entry, and the folder only if
@@ -81,19 +79,14 @@ FunctionEnd
 Section "Zelmara"
   SetOutPath "$INSTDIR"
   File "${PROGRAMS}\zelmara-scan.exe"
-!ifdef WINDOW
   File "${PROGRAMS}\zelmara.exe"
   CreateShortcut "${SHORTCUT}" "$INSTDIR\zelmara.exe"
-  !define DISPLAY_ICON "$INSTDIR\zelmara.exe"
-!else
-  !define DISPLAY_ICON "$INSTDIR\zelmara-scan.exe"
-!endif
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Zelmara"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "${DISPLAY_ICON}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zelmara.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'

@@ -61,7 +61,7 @@ TEST_F(DataExchangeTest, StopsAtTheFirstBadFieldWhichAloneIsReportedAndFocused)
         ASSERT_EQ(boxes.Calls().size(), 1u);
         EXPECT_EQ(boxes.Calls()[0].text, "Escriba un número entre 0.0001 y 180.");
         EXPECT_EQ(boxes.Calls()[0].caption, "Zelmara");
-        EXPECT_EQ(boxes.Calls()[0].type, MB_ICONEXCLAMATION);
+        EXPECT_EQ(boxes.Calls()[0].type, static_cast<UINT>(MB_ICONEXCLAMATION));
         EXPECT_EQ(FocusedControl(shown), IDC_PRECISION);
         EXPECT_EQ(SelectedText(shown, IDC_PRECISION), "200");
         EXPECT_EQ(dlg.m_precision, 0.005);

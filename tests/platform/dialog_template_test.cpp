@@ -35,13 +35,13 @@ QRect Pixels(const resource::Rect& rect, dialog_units::BaseUnits units)
 }
 
 // Checks that the dialog's picture has the template's size in pixels (width and height in
-// dialog units) and writes it as fileName.
-void CheckAndSavePicture(const CWnd& dialog, int width, int height, const std::string& fileName)
+// dialog units) and writes it as fileBase.png.
+void CheckAndSavePicture(const CWnd& dialog, int width, int height, const std::string& fileBase)
 {
     const QImage picture = platform_testing::GrabWindow(dialog);
     const QSize expected = Pixels({0, 0, width, height}, UnitsOf(DialogOf(dialog))).size();
-    EXPECT_EQ(picture.size(), expected * picture.devicePixelRatio()) << fileName;
-    SavePicture(dialog, fileName);
+    EXPECT_EQ(picture.size(), expected * picture.devicePixelRatio()) << fileBase;
+    EXPECT_NE(SavePicture(dialog, fileBase), "");
 }
 
 TEST_F(DialogTemplateTest, PutsEveryControlWhereTheTemplateSays)
@@ -77,7 +77,7 @@ TEST_F(DialogTemplateTest, PutsEveryControlWhereTheTemplateSays)
         const auto* label = window->findChild<QLabel*>(QStringLiteral("static_13"));
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(), QStringLiteral("Precisión (recomendado 0.005):"));
-        EXPECT_EQ(label->geometry(), Pixels({26, 81, 103, 9}, units));
+        EXPECT_EQ(label->geometry(), Pixels({13, 81, 116, 9}, units));
 
         auto* compute = qobject_cast<QPushButton*>(ControlOf(shown, IDC_COMPUTE));
         EXPECT_TRUE(compute->isDefault());
@@ -88,7 +88,7 @@ TEST_F(DialogTemplateTest, PutsEveryControlWhereTheTemplateSays)
         dlg.m_results.SetItemText(row, 1, "-1.83697e-16");
         dlg.m_results.SetItemText(row, 2, "6");
         Type(shown, IDC_V3, "3");
-        CheckAndSavePicture(shown, 357, 225, "main_dialog.png");
+        CheckAndSavePicture(shown, 357, 225, "main_dialog");
         shown.EndDialog(IDCANCEL);
     });
 }
@@ -156,7 +156,7 @@ TEST_F(DialogTemplateTest, TheAboutBoxWrapsItsLongTextAndCentresOverTheMainWindo
             EXPECT_FALSE(version->wordWrap());
             EXPECT_TRUE(purpose->wordWrap());
             EXPECT_LE(purpose->heightForWidth(purpose->width()), purpose->height());   // not clipped
-            CheckAndSavePicture(shownAbout, 240, 87, "about_box.png");
+            CheckAndSavePicture(shownAbout, 240, 87, "about_box");
             QTest::keyClick(box, Qt::Key_Return);   // "Aceptar" is the default button
         });
         EXPECT_EQ(result, IDOK);

@@ -127,4 +127,30 @@ TEST_F(DrawingTest, AnImageIsWrittenAsPngOnlyWithNoContextOpen)
     EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
 }
 
+// Rows of an image whose width is no multiple of four keep their pixels apart, and its PNG says
+// its size and 8-bit RGB.
+TEST_F(DrawingTest, PixelsOfOddWidthsStayInTheirRowsAndThePngHeaderTellsTheSize)
+{
+    CImage image;
+    ASSERT_TRUE(image.Create(3, 2, 24));
+    CDC dc;
+    ASSERT_TRUE(dc.Attach(image.GetDC()));
+    const RECT corner{2, 1, 3, 2};
+    dc.FillSolidRect(&corner, RGB(10, 20, 30));
+    dc.Detach();
+    image.ReleaseDC();
+    EXPECT_EQ(image.GetPixel(2, 1), RGB(10, 20, 30));
+    for (const POINT other : {POINT{0, 1}, POINT{1, 1}, POINT{2, 0}, POINT{0, 0}})
+        EXPECT_EQ(image.GetPixel(other.x, other.y), kWhite) << other.x << "," << other.y;
+
+    std::string png;
+    ASSERT_TRUE(image.SavePng(png));
+    ASSERT_GE(png.size(), 26u);
+    // The IHDR chunk: width and height (big-endian), bit depth, colour type 2 (RGB).
+    EXPECT_EQ(png.substr(12, 4), "IHDR");
+    EXPECT_EQ(png.substr(16, 8), std::string("\0\0\0\3\0\0\0\2", 8));
+    EXPECT_EQ(png[24], 8);
+    EXPECT_EQ(png[25], 2);
+}
+
 }  // namespace

@@ -52,6 +52,24 @@ void CTestDlg::OnComputeExtrema()
     if (onCompute) onCompute();
 }
 
+BEGIN_MESSAGE_MAP(CPaintingDlg, CTestDlg)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+void CPaintingDlg::OnPaint()
+{
+    ++paints;
+    CPaintDC dc(this);
+    paintsWithDevice += dc.GetSafeHdc() != nullptr;
+    if (!IsIconic()) return;   // the surface alone; the controls paint themselves
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    CRect rect;
+    GetClientRect(&rect);
+    const int x = (rect.Width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (rect.Height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
 void AppendAboutEntry(CWnd& dlg)
 {
     CMenu* menu = dlg.GetSystemMenu(FALSE);

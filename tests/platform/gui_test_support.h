@@ -43,6 +43,21 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// Paints through its own handler as the program's dialog does: the icon centred on the erased
+// surface when minimised, the surface alone otherwise. It counts its paints and those that had a
+// device to paint on.
+class CPaintingDlg : public CTestDlg {
+public:
+    CPaintingDlg() { m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME); }
+    HICON m_hIcon;
+    int paints = 0;
+    int paintsWithDevice = 0;
+
+protected:
+    afx_msg void OnPaint();
+    DECLARE_MESSAGE_MAP()
+};
+
 // Appends the About entry to dlg's system menu as the program does: a separator, then the
 // string resource.
 void AppendAboutEntry(CWnd& dlg);

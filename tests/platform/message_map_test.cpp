@@ -94,8 +94,21 @@ TEST_F(MessageMapTest, F1GoesThroughTheApplicationsMapToItsHelp)
     ASSERT_TRUE(help.LoadString(ID_HELP));
     EXPECT_EQ(boxes.Calls()[0].text, help.GetString());
     EXPECT_EQ(boxes.Calls()[0].caption, "Zelmara");
-    EXPECT_EQ(boxes.Calls()[0].type, MB_ICONINFORMATION);
+    EXPECT_EQ(boxes.Calls()[0].type, static_cast<UINT>(MB_ICONINFORMATION));
     EXPECT_EQ(dlg.computeClicks, 0);
+}
+
+TEST_F(MessageMapTest, PaintingGoesThroughTheMapWithADeviceOnlyWhilePainting)
+{
+    CPaintingDlg dlg;
+    RunDriven(dlg, [&](CDialog& shown) {
+        PaintNow(shown);
+        EXPECT_GT(dlg.paints, 0);
+        EXPECT_EQ(dlg.paintsWithDevice, dlg.paints);
+        const CPaintDC outside(&shown);   // not handling WM_PAINT: nothing to paint on
+        EXPECT_EQ(outside.GetSafeHdc(), nullptr);
+        shown.EndDialog(IDCANCEL);
+    });
 }
 
 // Gives the program's icon as the cursor of a dragged minimised window.
@@ -115,13 +128,14 @@ END_MESSAGE_MAP()
 
 TEST_F(MessageMapTest, TheDragIconGoesThroughTheMap)
 {
-    CTestDlg plain;
-    RunDriven(plain, [](CDialog& shown) {
-        EXPECT_EQ(shown.SendMessage(WM_QUERYDRAGICON), 0);   // by default: no icon
-        shown.EndDialog(IDCANCEL);
-    });
     CIconDlg dlg;
     ASSERT_NE(dlg.m_hIcon, nullptr);
+    CTestDlg plain;
+    RunDriven(plain, [&](CDialog& shown) {
+        // By default, the system's choice: never the program's icon.
+        EXPECT_NE(shown.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(dlg.m_hIcon));
+        shown.EndDialog(IDCANCEL);
+    });
     RunDriven(dlg, [&](CDialog& shown) {
         EXPECT_EQ(shown.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(dlg.m_hIcon));
         shown.EndDialog(IDCANCEL);

@@ -58,37 +58,7 @@ TEST_F(QtWidgetsTest, RealMessageBoxesCarryTheTitleAndSpanishButtons)
     EXPECT_EQ(buttons.join("|").toStdString(), "Aceptar|Cancelar");
 }
 
-// Paints through its own handler: the icon centred when minimised, Qt's painting otherwise.
-class CPaintingDlg : public CTestDlg {
-public:
-    CPaintingDlg() { m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME); }
-    HICON m_hIcon;
-    int paints = 0;
-
-protected:
-    afx_msg void OnPaint()
-    {
-        ++paints;
-        if (!IsIconic()) {
-            CTestDlg::OnPaint();
-            return;
-        }
-        CPaintDC dc(this);
-        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
-        CRect rect;
-        GetClientRect(&rect);
-        const int x = (rect.Width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
-        const int y = (rect.Height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
-        dc.DrawIcon(x, y, m_hIcon);
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CPaintingDlg, CTestDlg)
-    ON_WM_PAINT()
-END_MESSAGE_MAP()
-
-TEST_F(QtWidgetsTest, PaintingGoesThroughTheMapAndAMinimisedDialogDrawsItsIcon)
+TEST_F(QtWidgetsTest, AMinimisedDialogDrawsItsIconInTheMiddleOfItsErasedSurface)
 {
     CPaintingDlg dlg;
     ASSERT_NE(dlg.m_hIcon, nullptr);

@@ -89,7 +89,7 @@ TEST(RealResourceScript, MainDialogTemplate) {
         {1004, "Edit", "", -1, {129, 59, 78, 12}, kEditStyle},
         {-1, "Static", "V6", -1, {217, 60, 10, 8}, kLabelStyle},
         {1005, "Edit", "", -1, {231, 59, 78, 12}, kEditStyle},
-        {-1, "Static", "Precisión (recomendado 0.005):", -1, {26, 81, 103, 9}, kLabelStyle},
+        {-1, "Static", "Precisión (recomendado 0.005):", -1, {13, 81, 116, 9}, kLabelStyle},
         {1009, "Edit", "", -1, {129, 80, 66, 13}, kEditStyle},
         {1006, "Button", "Obtener puntos extremos", -1, {84, 96, 179, 11},
          kChildVisible | BS_DEFPUSHBUTTON | WS_TABSTOP},

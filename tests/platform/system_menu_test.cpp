@@ -50,4 +50,21 @@ TEST_F(SystemMenuTest, ChoosingAnEntrySendsItsCommandAndCerrarCancels)
     EXPECT_EQ(dlg.cancels, 1);
 }
 
+// A menu from the resources: an entry's state is found through its popups, each change gives the
+// state before it, and a command the menu lacks is reported as such.
+TEST_F(SystemMenuTest, AResourceMenusEntriesChangeStateThroughItsPopups)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_RESULTS_MENU));
+    EXPECT_FALSE(menu.LoadMenu(IDR_RESULTS_MENU));   // one menu per object
+    CMenu* popup = menu.GetSubMenu(0);
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->GetSubMenu(0), nullptr);   // "Copiar" is a command, not a popup
+    EXPECT_EQ(menu.EnableMenuItem(IDM_SAVE_AS, MF_BYCOMMAND | MF_GRAYED), static_cast<UINT>(MF_ENABLED));
+    EXPECT_EQ(popup->EnableMenuItem(IDM_SAVE_AS, MF_BYCOMMAND | MF_ENABLED), static_cast<UINT>(MF_GRAYED));
+    EXPECT_EQ(popup->EnableMenuItem(0x7FFF, MF_BYCOMMAND | MF_GRAYED), static_cast<UINT>(-1));
+    EXPECT_TRUE(menu.DestroyMenu());
+    EXPECT_FALSE(menu.DestroyMenu());
+}
+
 }  // namespace

@@ -7,13 +7,6 @@ QLineEdit* Edit(const CWnd& dlg, int id)
     return qobject_cast<QLineEdit*>(platform_testing::ControlOf(dlg, id));
 }
 
-void SavePicture(const CWnd& dlg, const std::string& fileName)
-{
-    const QImage picture = platform_testing::GrabWindow(dlg);
-    ASSERT_FALSE(picture.isNull());
-    EXPECT_TRUE(picture.save(QString::fromStdString(fileName)));
-}
-
 QImage DialogSurface(const CWnd& dlg)
 {
     QDialog* window = platform_testing::DialogOf(dlg);

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QRect>
 
-#include <string>
 
 // The edit with ID id of a running dialog.
 QLineEdit* Edit(const CWnd& dlg, int id);
@@ -23,7 +22,3 @@ struct PictureDifference {
     int pixels = 0;
 };
 PictureDifference Difference(const QImage& before, const QImage& after);
-
-// Writes what the dialog shows now as a PNG named fileName into the working directory, which
-// CTest sets to the test's build folder.
-void SavePicture(const CWnd& dlg, const std::string& fileName);

@@ -17,6 +17,7 @@ TEST_F(ExtremaAppTest, RunsTheMainDialogAsTheOnlyWindowAndEndsWhenItCloses)
         mainWindowWasTheDialog = app->m_pMainWnd == &shown;
         EXPECT_EQ(Title(shown), "Puntos extremos del potencial de torsión");
         shown.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+        LetEventsRun();   // the close command may post the Cancel that ends the dialog
     });
     EXPECT_EQ(app->InitInstance(), FALSE);
     EXPECT_EQ(windowsShown, 1);

@@ -30,6 +30,39 @@ TEST_F(ExtremaDlgTest, StartsWithTheDefaultsTheFocusInV1AndAnEmptyList)
     });
 }
 
+TEST_F(ExtremaDlgTest, EveryTextOfBothDialogsShowsWhole)
+{
+    CExtremaDlg dlg;
+    RunDriven(dlg, [](CDialog& shown) {
+        EXPECT_EQ(ClippedStaticTexts(shown), std::vector<std::string>{});
+        WhenNextDialogShown([](CDialog& about) {
+            EXPECT_EQ(ClippedStaticTexts(about), std::vector<std::string>{});
+            about.EndDialog(IDOK);
+        });
+        EXPECT_TRUE(ChooseSystemMenuEntry(shown, IDM_ABOUTBOX));
+        shown.EndDialog(IDCANCEL);
+    });
+}
+
+// Pictures to look at, written into the build folder: the computed threefold barrier and the
+// About box over it.
+TEST_F(ExtremaDlgTest, PicturesOfTheComputedWindowAndTheAboutBox)
+{
+    CExtremaDlg dlg;
+    RunDriven(dlg, [](CDialog& shown) {
+        Type(shown, IDC_V3, "3");
+        ClickCompute(shown);
+        ASSERT_EQ(ResultRows(shown).size(), 4u);
+        EXPECT_NE(SavePicture(shown, "main_dialog_v3"), "");
+        WhenNextDialogShown([](CDialog& about) {
+            EXPECT_NE(SavePicture(about, "about_box"), "");
+            about.EndDialog(IDOK);
+        });
+        EXPECT_TRUE(ChooseSystemMenuEntry(shown, IDM_ABOUTBOX));
+        shown.EndDialog(IDCANCEL);
+    });
+}
+
 TEST_F(ExtremaDlgTest, UsesTheProgramIconWhileDraggedAndKnowsWhenItIsMinimised)
 {
     CExtremaDlg dlg;
@@ -291,6 +324,7 @@ TEST_F(ExtremaDlgTest, OtherSystemCommandsGetTheDefaultHandling)
         EXPECT_TRUE(shown.IsIconic());
         EXPECT_EQ(ShownTopLevelWindows(), 1);
         shown.SendMessage(WM_SYSCOMMAND, SC_CLOSE | 0x3, 0);
+        LetEventsRun();   // the close command may post the Cancel that ends the dialog
     });
     EXPECT_EQ(result, IDCANCEL);
 }

@@ -189,7 +189,7 @@ TEST_F(ResultsOutTest, AFailedSaveIsReportedAndChangesNoFileAndNoRow)
     for (Failure failure : failures) {
         SCOPED_TRACE(static_cast<int>(failure));
         Folder folder;
-        std::ofstream(folder.path() / "old.tsv") << "old contents\n";
+        std::ofstream(folder.path() / "old.tsv", std::ios::binary) << "old contents\n";
         fs::create_directory(folder.path() / "sub");
         fs::path target = folder.path() / "old.tsv";
         const char* reason = "supera el tamaño máximo permitido";

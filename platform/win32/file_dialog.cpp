@@ -1,0 +1,41 @@
+// The Win32 backend's save-file dialog: the system's own (GetSaveFileNameW), which speaks the
+// language of the user's Windows; the file types are the program's Spanish texts.
+
+#include "backend.h"
+#include "text.h"
+
+#include <commdlg.h>
+
+namespace backend {
+
+std::optional<SaveFileChoice> AskSaveFileName(HWND owner, const SaveFileRequest& request)
+{
+    // "description\0pattern\0" for each type, and one more NUL at the end.
+    std::wstring filters;
+    for (const FileFilter& filter : request.filters) {
+        filters += win32_text::Wide(filter.description);
+        filters += L'\0';
+        filters += win32_text::Wide(filter.pattern);
+        filters += L'\0';
+    }
+    filters += L'\0';
+    std::wstring file(32768, L'\0');   // the longest path the wide API takes
+    win32_text::CopyWide(request.fileName, file.data(), static_cast<int>(file.size()));
+    const std::wstring extension = win32_text::Wide(request.defaultExtension);
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = request.filters.empty() ? nullptr : filters.c_str();
+    dialog.nFilterIndex = static_cast<DWORD>(request.filterIndex);
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    // With a default extension set, the dialog adds the chosen type's own to a bare name.
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                   (request.confirmOverwrite ? OFN_OVERWRITEPROMPT : 0);
+    if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+    return SaveFileChoice{win32_text::Utf8(file.c_str()), static_cast<int>(dialog.nFilterIndex)};
+}
+
+}  // namespace backend

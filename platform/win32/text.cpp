@@ -1,0 +1,42 @@
+#include "text.h"
+
+namespace win32_text {
+
+std::wstring Wide(std::string_view text)
+{
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+std::string Utf8(std::wstring_view text)
+{
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    std::string utf8(
+        static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
+        '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), static_cast<int>(utf8.size()), nullptr,
+                        nullptr);
+    return utf8;
+}
+
+void CopyWide(std::string_view text, wchar_t* buffer, int capacity)
+{
+    if (buffer == nullptr || capacity <= 0) return;
+    int written = 0;
+    if (!text.empty()) {
+        written = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), buffer,
+                                      capacity - 1);
+        if (written == 0) {   // too long for the buffer: the part that fits
+            const std::wstring wide = Wide(text);
+            written = static_cast<int>(std::min<std::size_t>(wide.size(), static_cast<std::size_t>(capacity - 1)));
+            wide.copy(buffer, static_cast<std::size_t>(written));
+        }
+    }
+    buffer[written] = L'\0';
+}
+
+}  // namespace win32_text

@@ -1,0 +1,18 @@
+#pragma once
+
+// The layer's UTF-8 text and the wide (UTF-16) text of the Win32 API, converted at the boundary.
+
+#include "afx_types.h"
+
+#include <string>
+#include <string_view>
+
+namespace win32_text {
+
+std::wstring Wide(std::string_view text);
+std::string Utf8(std::wstring_view text);
+
+// Writes text into buffer (capacity wide characters, NUL included), cut to fit.
+void CopyWide(std::string_view text, wchar_t* buffer, int capacity);
+
+}  // namespace win32_text
