@@ -62,6 +62,7 @@ TEST_F(AnalysisDlgTest, AThreefoldBarrierFromTheMenuAndTheShortcutWithTheListLef
             OpenAnalysis(shown, opening, [&](CDialog& analysis) {
                 ++opened;
                 EXPECT_EQ(Title(analysis), "Análisis conformacional");
+                EXPECT_NE(SavePicture(analysis, "analysis_dialog_v3"), "");   // to look at
                 EXPECT_EQ(ListHeadings(analysis, IDC_POINTS),
                           (std::vector<std::string>{"Tipo", "Ángulo", "V(Kcal/mol)", "ΔV(Kcal/mol)", "Población (%)"}));
                 EXPECT_EQ(ShownListRows(analysis, IDC_POINTS), threefold);

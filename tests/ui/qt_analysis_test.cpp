@@ -49,14 +49,13 @@ std::vector<int> CurveRows(const QImage& plot)
 TEST_F(QtAnalysisTest, TheCurveIsDrawnAcrossThePlotAndFlatForAConstantPotential)
 {
     WithAnalysis({"0", "0", "3"}, [](CDialog& analysis) {
-        SavePicture(analysis, "analysis_dialog_v3.png");
         const QImage plot = ControlOf(analysis, IDC_PLOT)->grab().toImage();
         const std::vector<int> rows = CurveRows(plot);
         ASSERT_FALSE(rows.empty());
         EXPECT_GT(rows.back() - rows.front(), plot.height() / 2) << "the curve spans the barrier's height";
     });
     WithAnalysis({}, [](CDialog& analysis) {
-        SavePicture(analysis, "analysis_dialog_constant.png");
+        SavePicture(analysis, "analysis_dialog_constant");
         const std::vector<int> rows = CurveRows(ControlOf(analysis, IDC_PLOT)->grab().toImage());
         ASSERT_FALSE(rows.empty());
         EXPECT_LE(rows.back() - rows.front(), 2) << "a flat line";
