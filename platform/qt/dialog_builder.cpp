@@ -244,6 +244,7 @@ void Place(QWidget& dialog, const resource::Rect& templateRect, dialog_units::Pi
 QFont DialogFont(const resource::FontDescription& font)
 {
     const bool classicFace = font.face.empty() || EqualsIgnoringCase(font.face, "MS Sans Serif") ||
+                             EqualsIgnoringCase(font.face, "Microsoft Sans Serif") ||
                              EqualsIgnoringCase(font.face, "MS Shell Dlg") ||
                              EqualsIgnoringCase(font.face, "MS Shell Dlg 2");
     const int weight = font.weight <= 0 ? QFont::Normal : std::clamp(font.weight, 1, 1000);
