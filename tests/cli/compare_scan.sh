@@ -31,6 +31,11 @@ while IFS= read -r line; do
   linuxStatus=0 windowsStatus=0
   "$linux" "${arguments[@]}" >"$work/linux.out" 2>"$work/linux.err" || linuxStatus=$?
   "$@" "${arguments[@]}" >"$work/windows.out" 2>"$work/windows.err" || windowsStatus=$?
+  # The Windows command could not run at all (its Wine is missing): skipped, with its reason.
+  if [ "$windowsStatus" = 77 ]; then
+    cat "$work/windows.out"
+    exit 77
+  fi
 
   problems=()
   [ "$linuxStatus" = "$windowsStatus" ] || problems+=("exit status $linuxStatus on Linux, $windowsStatus on Windows")

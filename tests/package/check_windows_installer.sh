@@ -9,6 +9,13 @@ wine_run=$1 arch=$2 prefix=$3 setup=$4 zip=$5 version=$6
 shift 6
 programs=("$@")
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# The NSIS installer and uninstaller are 32-bit programs, whichever architecture they install:
+# without the 32-bit loader this test cannot run (status 77: skipped).
+if [ ! -x /usr/lib/wine/wine ]; then
+  echo "skipped: the installer is a 32-bit program and 32-bit Wine is not installed" \
+       "(/usr/lib/wine/wine, Debian package wine32:i386)"
+  exit 77
+fi
 wine() { "$wine_run" "$arch" "$prefix" "$@"; }
 
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelmara'
