@@ -17,7 +17,8 @@
 //   matching kind between the two grid angles.
 // Each input also gives the sets made of its even terms alone and of its terms V3, V6 alone:
 // exactly symmetric potentials, repeating every 180 (or 90) and every 120 degrees, on which every
-// conformer has its images at those turns with the same population, to 1e-12.
+// conformer has its images at those turns with the same basin weight (population times
+// exp(relative V / RT)) to 1e-12: equal populations but for the rounding of their levels.
 
 #include "conformational_analysis.h"
 #include "fuzz_check.h"
@@ -231,7 +232,7 @@ int Fold(const CoefficientSet& V)
 
 void CheckRepeats(const ConformationalAnalysis& a, int fold)
 {
-    const double turn = 360.0 / fold;
+    const double turn = 360.0 / fold, RT = kGasConstant * a.temperature;
     for (const Conformer& c : a.conformers) {
         for (int k = 1; k < fold; ++k) {
             const double image = std::fmod(c.angle + k * turn, 360.0);
@@ -242,9 +243,16 @@ void CheckRepeats(const ConformationalAnalysis& a, int fold)
             if (match == a.conformers.end())
                 fuzz::Fail("the conformer at " + std::to_string(c.angle) + " has no image " + std::to_string(k) +
                            " turn(s) of " + std::to_string(turn) + " degrees on");
-            if (std::fabs(match->population - c.population) > 1e-12)
+            // Their basin weights, population times exp(relative V / RT), are equal: the
+            // populations differ only as much as the rounding of the two levels makes them.
+            if (c.population == 0.0 || match->population == 0.0) continue;
+            const double logWeight = std::log(c.population) + c.relativePotential / RT;
+            const double imageLogWeight = std::log(match->population) + match->relativePotential / RT;
+            if (std::fabs(logWeight - imageLogWeight) > 1e-12)
                 fuzz::Fail("images " + std::to_string(turn * k) + " degrees apart have populations " +
-                           std::to_string(c.population) + " and " + std::to_string(match->population));
+                           std::to_string(c.population) + " and " + std::to_string(match->population) +
+                           " at levels " + std::to_string(c.relativePotential) + " and " +
+                           std::to_string(match->relativePotential));
         }
     }
 }
