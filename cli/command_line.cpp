@@ -16,8 +16,9 @@ std::string NumberFault(NumberError error, std::string_view text)
         return Quoted(text) + " no es un número";
     case NumberError::TrailingText:
         return Quoted(text) + " lleva texto sobrante tras el número";
-    case NumberError::OutOfRange:
-        return Quoted(text) + " está fuera del intervalo representable";
+    case NumberError::TooLarge:
+    case NumberError::TooSmall:
+        return Quoted(text) + " " + OutOfRangeText(error);
     case NumberError::NotFinite:
         return Quoted(text) + ": no se admiten nan ni infinito";
     case NumberError::Hexadecimal:

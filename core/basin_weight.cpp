@@ -1,6 +1,7 @@
 #include "basin_weight.h"
 
-#include "chebyshev_u.h"
+#include "derivative_expansion.h"
+#include "double_double.h"
 #include "unit_scale.h"
 
 #include <algorithm>
@@ -14,57 +15,62 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-// V(psi_min + s) - V(psi_min), s in radians of psi = 180 - phi, for a minimum at psi_min.
-// With cn = Vn cos(n psi_min) and sn = Vn sin(n psi_min) it is
-//   sum_n cn sin^2(n s / 2) + 1/2 sum_n sn (sin(n s) - n sin s),
-// the term 1/2 sin s sum_n n sn being dV/dpsi at the minimum, zero, and left out: computed, it
-// would be a rounding residue that outweighs the true difference next to the minimum. For small
-// s, sin(n s) - n sin s = sin s (U(n-1)(cos s) - n) is taken as a polynomial in 1 - cos s
-// without a constant term, so every part keeps its relative accuracy as s goes to zero.
+// V(psi_min + s) - V(psi_min), s in radians of psi = 180 - phi, for a minimum at psi_min: a
+// polynomial in d = cos(psi_min + s) - cos(psi_min) = -2 sin(psi_min + s / 2) sin(s / 2), with
+// the Taylor coefficients of V = -1/2 integral of P dx about x0 = cos(psi_min). They come from
+// P's expansion about the nearest of x = 1, 0, -1, shifted to x0 in double-double arithmetic, so
+// that terms of V which cancel (a flat-bottomed minimum) leave no rounding residue that would
+// swamp the true excess next to the minimum. At psi_min = 0 or 180 (x0 = +-1) the term linear
+// in d is V's slope in x there; elsewhere it is dV/dx at the minimum, zero, and left out:
+// computed, it would be the residue of x0 being rounded.
 class Excess {
 public:
-    Excess(const CoefficientSet& V, double minimum)
+    Excess(const CoefficientSet& V, double angle)
     {
-        for (std::size_t n = 1; n <= 6; ++n) {
-            const double angle = ((static_cast<double>(n) * (180.0 - minimum)) * kPi) / 180.0;
-            cosine_[n] = V[n] * std::cos(angle);
-            sine_[n] = V[n] * std::sin(angle);
+        // Above 180 the minimum is the mirror image of one below: V(phi) = V(360 - phi).
+        const double minimum = angle > 180.0 ? 360.0 - angle : angle;
+        mirror_ = angle > 180.0 ? -1.0 : 1.0;
+        const double psi = 180.0 - minimum;
+        constexpr double kRadian = kPi / 180.0;
+        int centre = 0;
+        double x0 = 0.0;   // x(psi_min) - centre
+        if (psi <= 60.0) {
+            centre = 1;
+            const double h = std::sin(psi * (0.5 * kRadian));
+            x0 = -2.0 * h * h;
+        } else if (psi >= 120.0) {
+            centre = -1;
+            const double h = std::sin(minimum * (0.5 * kRadian));
+            x0 = 2.0 * h * h;
+        } else {
+            x0 = std::sin((90.0 - psi) * kRadian);
         }
+        // sin(psi_min + s / 2) = sin(start_ + direction_ s / 2), start_ in [0, 90] degrees.
+        start_ = (psi <= 90.0 ? psi : minimum) * kRadian;
+        direction_ = psi <= 90.0 ? 1.0 : -1.0;
+
+        const DerivativeExpansion p = ExpandDerivativeAbout(V, centre);
+        using double_double::Add, double_double::Multiply;
+        std::array<double_double::Pair, 6> q;
+        for (std::size_t k = 0; k < 6; ++k) q[k] = {p.coefficient[k], p.correction[k]};
+        for (std::size_t i = 0; i < 5; ++i)   // Taylor shift from the centre to x0
+            for (std::size_t k = 5; k-- > i;) q[k] = Add(q[k], Multiply(q[k + 1], x0));
+        for (std::size_t k = 0; k < 6; ++k) power_[k + 1] = -0.5 * (q[k].high + q[k].low) / static_cast<double>(k + 1);
+        if (minimum != 0.0 && minimum != 180.0) power_[1] = 0.0;
     }
 
     double operator()(double s) const
     {
-        const double half = 0.5 * s;
-        std::array<double, 7> sinHalf{0.0, std::sin(half)};   // sin(n s / 2)
-        std::array<double, 7> cosHalf{1.0, std::cos(half)};   // cos(n s / 2)
-        for (std::size_t n = 2; n <= 6; ++n) {
-            sinHalf[n] = 2.0 * cosHalf[1] * sinHalf[n - 1] - sinHalf[n - 2];
-            cosHalf[n] = 2.0 * cosHalf[1] * cosHalf[n - 1] - cosHalf[n - 2];
-        }
-        double even = 0.0, odd = 0.0;
-        for (std::size_t n = 1; n <= 6; ++n) even += cosine_[n] * (sinHalf[n] * sinHalf[n]);
-
-        const double oneMinusCos = 2.0 * sinHalf[1] * sinHalf[1];
-        const double sinS = 2.0 * sinHalf[1] * cosHalf[1];
-        if (oneMinusCos <= 0.5) {
-            const chebyshev_u::Table& aboutOne = chebyshev_u::kAbout[2];
-            for (std::size_t n = 2; n <= 6; ++n) {
-                double q = 0.0;   // U(n-1)(1 - y) - n at y = 1 - cos s
-                for (std::size_t k = n - 1; k >= 1; --k)
-                    q = (q + static_cast<double>(aboutOne[n][k])) * -oneMinusCos;
-                odd += sine_[n] * q;
-            }
-            odd *= 0.5 * sinS;
-        } else {
-            for (std::size_t n = 2; n <= 6; ++n)
-                odd += sine_[n] * (sinHalf[n] * cosHalf[n] - static_cast<double>(n) * 0.5 * sinS);
-        }
-        return even + odd;
+        const double half = mirror_ * (0.5 * s);
+        const double d = -2.0 * std::sin(start_ + direction_ * half) * std::sin(half);
+        double sum = 0.0;
+        for (std::size_t k = 7; k-- > 1;) sum = (sum + power_[k]) * d;
+        return sum;
     }
 
 private:
-    std::array<double, 7> cosine_{};
-    std::array<double, 7> sine_{};
+    double mirror_ = 1.0, start_ = 0.0, direction_ = 1.0;
+    std::array<double, 7> power_{};   // power_[k]: the coefficient of d^k
 };
 
 // The 7-point Gauss and 15-point Kronrod rules on [-1, 1]: the positive Kronrod nodes, largest

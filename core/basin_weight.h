@@ -7,8 +7,11 @@
 // Computed by adaptive Gauss-Kronrod quadrature on each side of the minimum, on intervals that
 // double in length from the width where V - V(minimum) reaches RT, so that a peak however narrow
 // (huge coefficients at 1 K) is integrated as surely as a broad one; the difference
-// V(phi) - V(minimum) is formed without cancelling the terms of V. Relative error about 1e-13
-// when that difference is well conditioned.
+// V(phi) - V(minimum) is a polynomial in cos(phi) - cos(minimum) whose coefficients are summed
+// in double-double arithmetic, so that a flat-bottomed minimum, where the lower terms of V
+// cancel, keeps the true excess. Relative error about 1e-13, except at a flat-bottomed minimum
+// inside the turn (not at 0 or 180) once V/RT passes about 1e30: its place, known only to about
+// epsilon^(2/3) where P has a triple root, then no longer lies well inside the peak's width.
 class BasinWeight {
 public:
     // V finite and not all zero; RT > 0 in the units of V (kcal/mol).

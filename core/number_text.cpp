@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <system_error>
 
 namespace {
@@ -148,6 +149,32 @@ bool SpellsNanOrInfinity(std::string_view word)
     });
 }
 
+// For a decimal number a double cannot hold ("1e400", "0.0001e-320"): whether it is that large
+// rather than that small, from the decimal exponent of its first significant digit.
+bool IsTooLarge(std::string_view number)
+{
+    long long integerDigits = 0, zerosAfterPoint = 0;   // significant ones; zeros before the first
+    bool point = false, significant = false;
+    std::size_t i = 0;
+    for (; i < number.size() && (ascii_text::IsDigit(number[i]) || number[i] == '.'); ++i) {
+        significant = significant || (number[i] != '0' && number[i] != '.');
+        if (number[i] == '.') point = true;
+        else if (!point && significant) ++integerDigits;
+        else if (point && !significant) ++zerosAfterPoint;
+    }
+    const long long order = integerDigits > 0 ? integerDigits - 1 : -(zerosAfterPoint + 1);
+    long long exponent = 0;
+    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+        ++i;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+        for (; i < number.size() && ascii_text::IsDigit(number[i]); ++i)
+            exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000000LL);
+        if (negative) exponent = -exponent;
+    }
+    return order + exponent >= 0;   // a text that does not fit is far from 1 either way
+}
+
 }  // namespace
 
 NumberReading ReadNumber(std::string_view typed)
@@ -183,7 +210,17 @@ NumberReading ReadNumber(std::string_view typed)
     double magnitude = 0.0;
     const auto [end, ec] = DoubleFromChars(rest.data(), rest.data() + rest.size(), magnitude);
     if (ec == std::errc::invalid_argument) return {0.0, NumberError::NoDigits};
-    if (ec == std::errc::result_out_of_range) return {0.0, NumberError::OutOfRange};
+    if (ec == std::errc::result_out_of_range)
+        return {0.0, IsTooLarge(rest) ? NumberError::TooLarge : NumberError::TooSmall};
     if (end != rest.data() + rest.size()) return {0.0, NumberError::TrailingText};
     return {negative ? -magnitude : magnitude, NumberError::None};
+}
+
+std::string OutOfRangeText(NumberError error)
+{
+    if (error == NumberError::TooLarge)
+        return "es demasiado grande (el mayor valor absoluto representable es " +
+               FormatRoundTrip(std::numeric_limits<double>::max()) + ")";
+    return "es demasiado pequeño: se leería como 0 (el menor valor absoluto representable distinto de 0 es " +
+           FormatRoundTrip(std::numeric_limits<double>::denorm_min()) + ")";
 }

@@ -27,7 +27,8 @@ enum class NumberError {
     Empty,          // nothing but blanks
     NoDigits,       // does not start with a number
     TrailingText,   // a number followed by something else
-    OutOfRange,     // overflows to infinity, or underflows below the smallest double
+    TooLarge,       // beyond the largest double (it would overflow to infinity)
+    TooSmall,       // not zero but below the smallest double (it would underflow to zero)
     NotFinite,      // the whole text spells nan or infinity: "nan", "-inf", "Infinity", "nan(1)"
     Hexadecimal,    // 0x...
 };
@@ -43,3 +44,8 @@ struct NumberReading {
 // and an optional exponent (1e14, 2.5E-3). When the text has no point, one comma is taken as
 // the decimal separator ("0,005" is 0.005). No thousands separators.
 NumberReading ReadNumber(std::string_view text);
+
+// What is wrong with a number of error TooLarge or TooSmall, as one Spanish phrase to follow
+// the number or its name (with no full stop): the same words in the window and on the command
+// line, e.g. "es demasiado grande (el mayor valor absoluto representable es 1.7976931348623157e+308)".
+std::string OutOfRangeText(NumberError error);

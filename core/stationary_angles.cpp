@@ -1,6 +1,7 @@
 #include "stationary_angles.h"
 
-#include "chebyshev_u.h"
+#include "derivative_expansion.h"
+#include "double_double.h"
 #include "unit_scale.h"
 
 #include <algorithm>
@@ -33,19 +34,6 @@ int SignOf(const Evaluation& e)
     return 0;
 }
 
-// a * b and its rounding error, exactly; b is an integer of at most 26 bits and |a| < 2.
-struct Product {
-    double high, low;
-};
-Product TwoProduct(double a, double b)
-{
-    const double p = a * b;
-    const double c = 134217729.0 * a;   // Veltkamp's split of a into two 26-bit halves
-    const double aHigh = c - (c - a);
-    const double aLow = a - aHigh;
-    return {p, (aHigh * b - p) + aLow * b};
-}
-
 // k! / (k - j)!: the factor that the j-th derivative puts on the coefficient of t^k.
 double FallingFactorial(int k, int j)
 {
@@ -54,71 +42,64 @@ double FallingFactorial(int k, int j)
     return f;
 }
 
-// P(centre + t) = sum_k coefficient[k] t^k, each coefficient summed with compensation so that
-// it is correct to about one rounding; magnitude[k] is the same sum of absolute values, the
-// scale against which a value counts as zero.
-struct Expansion {
-    std::array<double, 6> coefficient{};
-    std::array<double, 6> magnitude{};
-};
-
-Expansion ExpandAbout(const CoefficientSet& V, int centre)
-{
-    const chebyshev_u::Table& table = chebyshev_u::kAbout[static_cast<std::size_t>(centre + 1)];
-    Expansion e;
-    for (std::size_t k = 0; k < 6; ++k) {
-        double sum = 0.0, compensation = 0.0, magnitude = 0.0;
-        for (std::size_t n = 1; n <= 6; ++n) {
-            const double weight = static_cast<double>(static_cast<std::int64_t>(n) * table[n][k]);
-            const Product p = TwoProduct(V[n], weight);
-            const double next = sum + p.high;   // Knuth's TwoSum: next + error == sum + p.high
-            const double back = next - p.high;
-            compensation += ((sum - back) + (p.high - (next - back))) + p.low;
-            sum = next;
-            magnitude += std::fabs(p.high);
-        }
-        e.coefficient[k] = sum + compensation;
-        e.magnitude[k] = magnitude;
-    }
-    return e;
-}
-
 class DerivativeChain {
 public:
     explicit DerivativeChain(const CoefficientSet& V)
-        : about_{ExpandAbout(V, -1), ExpandAbout(V, 0), ExpandAbout(V, 1)}
+        : about_{ExpandDerivativeAbout(V, -1), ExpandDerivativeAbout(V, 0), ExpandDerivativeAbout(V, 1)}
     {
     }
 
     // P^(order) at x = cos(theta degrees), with its zero tolerance.
     Evaluation At(int order, double theta) const
     {
-        int centre = 0;
-        double t = 0.0;
-        if (theta <= 60.0) {
-            centre = 1;
-            const double s = std::sin(theta * (kPi / 360.0));
-            t = -2.0 * s * s;
-        } else if (theta >= 120.0) {
-            centre = -1;
-            const double s = std::sin((180.0 - theta) * (kPi / 360.0));
-            t = 2.0 * s * s;
-        } else {
-            t = std::cos(theta * (kPi / 180.0));
-        }
-        const Expansion& e = about_[static_cast<std::size_t>(centre + 1)];
-        const double size = std::fabs(t);
+        const Variable v = VariableAt(theta);
+        const DerivativeExpansion& e = about_[v.expansion];
+        const double size = std::fabs(v.t);
         double value = 0.0, bound = 0.0;
         for (int k = 5; k >= order; --k) {
             const double f = FallingFactorial(k, order);
-            value = value * t + e.coefficient[static_cast<std::size_t>(k)] * f;
+            value = value * v.t + e.coefficient[static_cast<std::size_t>(k)] * f;
             bound = bound * size + e.magnitude[static_cast<std::size_t>(k)] * f;
         }
         return {value, kRoundingUnitsTakenAsZero * kEpsilon * bound};
     }
 
+    // P^(order) at the same x, in double-double arithmetic: its sign is right wherever |P^(order)|
+    // exceeds about epsilon^2 times At's bound, far inside At's zero tolerance.
+    double PreciselyAt(int order, double theta) const
+    {
+        const Variable v = VariableAt(theta);
+        const DerivativeExpansion& e = about_[v.expansion];
+        double_double::Pair value{0.0, 0.0};
+        for (int k = 5; k >= order; --k) {
+            const std::size_t i = static_cast<std::size_t>(k);
+            const double f = FallingFactorial(k, order);
+            value = double_double::Add(double_double::Multiply(value, v.t),
+                                       double_double::Multiply({e.coefficient[i], e.correction[i]}, f));
+        }
+        return value.high;
+    }
+
 private:
-    std::array<Expansion, 3> about_;
+    // x - centre for the expansion nearest x = cos(theta degrees), without cancellation.
+    struct Variable {
+        std::size_t expansion;   // centre + 1
+        double t;
+    };
+    static Variable VariableAt(double theta)
+    {
+        if (theta <= 60.0) {
+            const double s = std::sin(theta * (kPi / 360.0));
+            return {2, -2.0 * s * s};
+        }
+        if (theta >= 120.0) {
+            const double s = std::sin((180.0 - theta) * (kPi / 360.0));
+            return {0, 2.0 * s * s};
+        }
+        return {1, std::cos(theta * (kPi / 180.0))};
+    }
+
+    std::array<DerivativeExpansion, 3> about_;
 };
 
 // The roots of one derivative in (0, 180) (theta degrees, increasing) and the sign it has on
@@ -128,18 +109,41 @@ struct Roots {
     std::vector<int> stretchSigns;
 };
 
-// The change of sign of P^(order) in [low, high], where its sign at low is lowSign, located to
+// The change of sign of value(theta) in [low, high], where its sign at low is lowSign, located to
 // the resolution of the angle.
-double Bisect(const DerivativeChain& chain, int order, double low, double high, int lowSign)
+template <class F>
+double Bisect(const F& value, double low, double high, int lowSign)
 {
     for (;;) {
         const double mid = low + 0.5 * (high - low);
         if (mid <= low || mid >= high) return mid;
-        const double value = chain.At(order, mid).value;
-        if (value == 0.0) return mid;
-        if ((value > 0.0) == (lowSign > 0)) low = mid;
+        const double v = value(mid);
+        if (v == 0.0) return mid;
+        if ((v > 0.0) == (lowSign > 0)) low = mid;
         else high = mid;
     }
+}
+
+// Where P^(order) goes from sign 'before' at at[k - 1] to the other sign at at[end], through the
+// run at[k] ... at[end - 1] of points where it is zero within rounding: bisected in
+// double-double where that arithmetic sees a single change of sign along the run, else the
+// middle of the run (roots that rounding cannot separate).
+double CrossingThroughRun(const DerivativeChain& chain, int order, const std::vector<double>& at, std::size_t k,
+                          std::size_t end, int before)
+{
+    std::size_t changes = 0, last = k;
+    int sign = before;
+    for (std::size_t i = k; i <= end; ++i) {
+        const double v = i == end ? -before : chain.PreciselyAt(order, at[i]);
+        if (v == 0.0) return at[k] + 0.5 * (at[end - 1] - at[k]);
+        if ((v > 0.0) != (sign > 0)) {
+            ++changes;
+            last = i;
+            sign = -sign;
+        }
+    }
+    if (changes != 1) return at[k] + 0.5 * (at[end - 1] - at[k]);
+    return Bisect([&](double theta) { return chain.PreciselyAt(order, theta); }, at[last - 1], at[last], before);
 }
 
 // The sign of the value farthest from zero, for a derivative that is zero within rounding at
@@ -153,8 +157,9 @@ int LargestSign(const std::vector<Evaluation>& values)
 }
 
 // The roots of P^(order), given the roots of P^(order + 1) (the pieces where it is monotonic).
-// A run of consecutive piece ends where P^(order) is zero within rounding is one root, at the
-// middle of the run; a run that reaches theta = 0 or 180 belongs to that end point.
+// A run of consecutive piece ends where P^(order) is zero within rounding is one root: where the
+// sign changes across it, at the change of sign if double-double arithmetic isolates one, else
+// at the middle of the run; a run that reaches theta = 0 or 180 belongs to that end point.
 Roots RootsOf(const DerivativeChain& chain, int order, const std::vector<double>& turningPoints)
 {
     std::vector<double> at;
@@ -183,14 +188,16 @@ Roots RootsOf(const DerivativeChain& chain, int order, const std::vector<double>
             std::size_t end = k;
             while (end < count && signs[end] == 0) ++end;
             if (end == count) break;
-            result.roots.push_back(at[k] + 0.5 * (at[end - 1] - at[k]));
+            result.roots.push_back(signs[end] == current ? at[k] + 0.5 * (at[end - 1] - at[k])
+                                                         : CrossingThroughRun(chain, order, at, k, end, current));
             result.stretchSigns.push_back(current);
             current = signs[end];
             k = end + 1;
             continue;
         }
         if (signs[k] != current) {
-            result.roots.push_back(Bisect(chain, order, at[k - 1], at[k], current));
+            result.roots.push_back(
+                Bisect([&](double theta) { return chain.At(order, theta).value; }, at[k - 1], at[k], current));
             result.stretchSigns.push_back(current);
             current = signs[k];
         }

@@ -31,7 +31,9 @@ inline constexpr double kRoundingUnitsTakenAsZero = 64.0;
 // multiple root (values of P and its derivatives within kRoundingUnitsTakenAsZero units of
 // rounding) counts as that one root, so a minimum and a maximum closer than rounding can
 // separate become one inflection, and a root that close to x = +-1 makes phi = 180 or 0 a
-// flat-bottomed extremum. Minima and maxima alternate around the circle, and every change of
+// flat-bottomed extremum; where P changes sign across such a cluster and double-double
+// arithmetic finds a single change of sign in it, the extremum is placed there, to the angle's
+// resolution. Minima and maxima alternate around the circle, and every change of
 // sign of dV/dpsi between two angles where it stands clear of rounding at both (|dV/dpsi| above
 // 1e-12 sum_n n |Vn| is ample) has an extremum of the matching kind between them. For
 // coefficients so small that PotentialDerivative's products are subnormal, compare with the set

@@ -44,7 +44,7 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 // Exchanges an edit's text with value. Writing shows the shortest text that reads back to the
 // same double ("0.005"); reading accepts blanks around an optionally signed decimal number with
 // a point (or, with no point, a comma) and an optional exponent, and refuses anything else
-// ("Escriba un número.").
+// ("Escriba un número.", or for a number no double can hold, what OutOfRangeText says of it).
 void DDX_Text(CDataExchange* pDX, int id, double& value);
 
 // When saving, refuses a value outside [minValue, maxValue] or NaN ("Escriba un número entre

@@ -91,7 +91,10 @@ void DDX_Text(CDataExchange* pDX, int id, double& value)
     }
     const NumberReading reading = ReadNumber(backend::Text(edit));
     if (!reading.ok()) {
-        AfxMessageBox("Escriba un número.", MB_ICONEXCLAMATION);
+        const bool outOfRange = reading.error == NumberError::TooLarge || reading.error == NumberError::TooSmall;
+        const std::string message =
+            outOfRange ? "El número " + OutOfRangeText(reading.error) + "." : "Escriba un número.";
+        AfxMessageBox(message.c_str(), MB_ICONEXCLAMATION);
         pDX->Fail();
     }
     pDX->RememberMember(value);

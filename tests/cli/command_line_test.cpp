@@ -62,7 +62,10 @@ TEST(CommandLineErrors, NameTheOptionAndTheFault)
     EXPECT_EQ(ErrorOf({"--v2", "abc"}), "--v2: \"abc\" no es un número");
     EXPECT_EQ(ErrorOf({"--v1="}), "--v1: el valor está vacío");
     EXPECT_EQ(ErrorOf({"--v3", "1.2.3"}), "--v3: \"1.2.3\" lleva texto sobrante tras el número");
-    EXPECT_EQ(ErrorOf({"--v4", "1e400"}), "--v4: \"1e400\" está fuera del intervalo representable");
+    EXPECT_EQ(ErrorOf({"--v4", "1e400"}),
+              "--v4: \"1e400\" es demasiado grande (el mayor valor absoluto representable es 1.7976931348623157e+308)");
+    EXPECT_EQ(ErrorOf({"--v4", "-1e-400"}), "--v4: \"-1e-400\" es demasiado pequeño: se leería como 0 (el menor valor "
+                                            "absoluto representable distinto de 0 es 5e-324)");
     EXPECT_EQ(ErrorOf({"--v5", "-inf"}), "--v5: \"-inf\": no se admiten nan ni infinito");
     EXPECT_EQ(ErrorOf({"--v6=0x10"}), "--v6: \"0x10\": no se admite la notación hexadecimal");
     // A line break in the value must not split the one-line message.
@@ -74,7 +77,7 @@ TEST(CommandLineErrors, ShowTheUsersTextOnOneShortLine)
     EXPECT_EQ(ErrorOf({"--foo\nbar"}), "--foo?bar: opción desconocida");
     EXPECT_EQ(ErrorOf({"--\x1b[31mred=1"}), "--?[31mred: opción desconocida");
     const std::string digits(10000, '9');
-    EXPECT_EQ(ErrorOf({"--v1", digits}), "--v1: \"" + digits.substr(0, 48) + "…\" está fuera del intervalo representable");
+    EXPECT_EQ(ErrorOf({"--v1", digits}), "--v1: \"" + digits.substr(0, 48) + "…\" es demasiado grande (el mayor valor absoluto representable es 1.7976931348623157e+308)");
     EXPECT_EQ(ErrorOf({"--" + digits}), "--" + digits.substr(0, 46) + "…: opción desconocida");
 }
 

@@ -212,6 +212,42 @@ TEST(ConformationalAnalysis, AFlatMinimumBesideHugeCoefficientsKeepsItsPopulatio
     }
 }
 
+// Flat-bottomed minima where V/RT is huge: the excess over the minimum is a high power of the
+// distance from it, which rounding in the cancelling lower terms used to swamp.
+TEST(ConformationalAnalysis, FlatMinimaKeepTheirPopulationsWhateverTheirSize)
+{
+    // V = A sin^4 and V = A sin^6 (of 180 - phi) repeat every 180 degrees: half each at 0 and 180.
+    const std::vector<CoefficientSet> halves{{0, 0, 1e40, 0, -2.5e39, 0, 0},
+                                             {0, 0, 1e300, 0, -2.5e299, 0, 0},
+                                             {0, 0, 1.5065044164928034e+60, 0, -6.0260176659712135e+59, 0,
+                                              1.004336277661869e+59}};
+    for (const CoefficientSet& V : halves) {
+        const ConformationalAnalysis a = Analyze(V, 1.0);
+        ASSERT_EQ(a.conformers.size(), 2u) << V[2];
+        for (const Conformer& c : a.conformers) EXPECT_NEAR(c.population, 0.5, 1e-12) << V[2];
+    }
+    // V = A (x^4 - x^6), x = cos(180 - phi): quartic minima at 90 and 270, quadratic ones at 0 and
+    // 180, all at V = 0. For huge A each of 0 and 180 holds sqrt(pi) / (4 Gamma(5/4)) (RT/A)^(1/4).
+    for (const double A : {1e100, 1e200}) {
+        const ConformationalAnalysis a = Analyze({0, 0, -A / 16, 0, A / 8, 0, A / 16}, 1.0);
+        ASSERT_EQ(a.conformers.size(), 4u);
+        const double expected = std::sqrt(kPi) / (4 * std::tgamma(1.25)) * std::pow(kGasConstant / A, 0.25);
+        EXPECT_NEAR(a.conformers[0].population / expected, 1.0, 1e-12) << A;
+        EXPECT_EQ(a.conformers[0].population, a.conformers[2].population) << A;
+    }
+}
+
+// dV/dpsi has a single change of sign at 120.000110236618 (and 239.999889763382), where it stays
+// within rounding of zero for 3e-4 degree around: a near-triple root, placed to the angle's last
+// bits rather than in the middle of that stretch.
+TEST(ConformationalAnalysis, ASignChangeWhereTheDerivativeIsTinyIsPlacedExactly)
+{
+    const ConformationalAnalysis a = Analyze({0, 0.1875, -0.140625, 0.09375, -0.0390625, 0.0125, 0});
+    ASSERT_EQ(Points(a), "0:M 75.5224878:m 120.0001102:M 180:m 239.9998898:M 284.4775122:m ");
+    EXPECT_NEAR(a.points[2].angle, 120.000110236618084, 3e-14);
+    EXPECT_NEAR(a.points[4].angle, 360.0 - 120.000110236618084, 3e-14);
+}
+
 TEST(ConformationalAnalysis, RefusesWhatItCannotAnalyse)
 {
     const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();

@@ -144,9 +144,12 @@ TEST(ReadNumber, RefusesWhatIsNotAFiniteDecimalNumber)
     const std::pair<const char*, NumberError> cases[] = {
         {"", Empty},           {"   ", Empty},          {"abc", NoDigits},       {"+-1", NoDigits},
         {".", NoDigits},       {"1.2.3", TrailingText}, {"1,2,3", TrailingText}, {"0.5,1", TrailingText},
-        {"1e", TrailingText},  {"1 000", TrailingText}, {"1e400", OutOfRange},   {"1e-400", OutOfRange},
+        {"1e", TrailingText},  {"1 000", TrailingText}, {"1e400", TooLarge},     {"1e-400", TooSmall},
         {"nan", NotFinite},    {"-inf", NotFinite},     {"Infinity", NotFinite}, {"0x10", Hexadecimal},
         {"NaN(x_1)", NotFinite},
+        // Too large or too small is told by the first significant digit's place and the exponent.
+        {"-0.0000018e314", TooLarge}, {"2e-324", TooSmall}, {"12345e-328", TooSmall}, {"0.00001e+314", TooLarge},
+        {"0.0001e-321", TooSmall},    {"100e307", TooLarge}, {"1e-99999999999999999999", TooSmall},
         // Words that merely start like a spelling of nan or infinity are not numbers at all.
         {"inflate", NoDigits}, {"nano", NoDigits}, {"information", NoDigits}, {"-infinite", NoDigits},
         {"nan(", NoDigits},    {"nan(1,2)", NoDigits},
@@ -161,7 +164,8 @@ TEST(ReadNumber, HugeAndForeignTextsGetTheRightAnswer)
     using enum NumberError;
     const std::pair<std::string, NumberError> cases[] = {
         {std::string(1 << 20, 'a'), NoDigits},
-        {std::string(10000, '7'), OutOfRange},
+        {std::string(10000, '7'), TooLarge},
+        {"0." + std::string(400, '0') + "1", TooSmall},
         {"1" + std::string(1 << 20, ' ') + "2", TrailingText},
         {"\u0663", NoDigits},            // ARABIC-INDIC DIGIT THREE
         {"\uFF15", NoDigits},            // FULLWIDTH DIGIT FIVE

@@ -15,6 +15,10 @@
 //   populations lie in 0 ... 1 and sum to 1; and every change of sign of dV/dpsi on a grid of
 //   0.05 degree, where it stands clear of rounding at both ends, has a returned extremum of the
 //   matching kind between the two grid angles.
+// Each input also gives the sets made of its even terms alone and of its terms V3, V6 alone:
+// exactly symmetric potentials, repeating every 180 (or 90) and every 120 degrees, on which every
+// conformer has its images at those turns with the same basin weight (population times
+// exp(relative V / RT)) to 1e-12: equal populations but for the rounding of their levels.
 
 #include "conformational_analysis.h"
 #include "fuzz_check.h"
@@ -25,6 +29,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -215,6 +220,58 @@ void CheckAnalysis(const Case& c, const ConformationalAnalysis& a)
     CheckAgainstGrid(c.V, a);
 }
 
+// The number of times V repeats over the turn: the greatest common divisor of the n with Vn != 0
+// (cos n(180 - phi) repeats every 360 / n degrees).
+int Fold(const CoefficientSet& V)
+{
+    int fold = 0;
+    for (int n = 1; n <= 6; ++n)
+        if (V[n] != 0.0) fold = std::gcd(fold, n);
+    return fold;
+}
+
+void CheckRepeats(const ConformationalAnalysis& a, int fold)
+{
+    const double turn = 360.0 / fold, RT = kGasConstant * a.temperature;
+    for (const Conformer& c : a.conformers) {
+        for (int k = 1; k < fold; ++k) {
+            const double image = std::fmod(c.angle + k * turn, 360.0);
+            const auto match = std::find_if(a.conformers.begin(), a.conformers.end(), [&](const Conformer& other) {
+                const double apart = std::fabs(other.angle - image);
+                return std::min(apart, 360.0 - apart) < 1e-7;
+            });
+            if (match == a.conformers.end())
+                fuzz::Fail("the conformer at " + std::to_string(c.angle) + " has no image " + std::to_string(k) +
+                           " turn(s) of " + std::to_string(turn) + " degrees on");
+            // Their basin weights, population times exp(relative V / RT), are equal: the
+            // populations differ only as much as the rounding of the two levels makes them.
+            if (c.population == 0.0 || match->population == 0.0) continue;
+            const double logWeight = std::log(c.population) + c.relativePotential / RT;
+            const double imageLogWeight = std::log(match->population) + match->relativePotential / RT;
+            if (std::fabs(logWeight - imageLogWeight) > 1e-12)
+                fuzz::Fail("images " + std::to_string(turn * k) + " degrees apart have populations " +
+                           std::to_string(c.population) + " and " + std::to_string(match->population) +
+                           " at levels " + std::to_string(c.relativePotential) + " and " +
+                           std::to_string(match->relativePotential));
+        }
+    }
+}
+
+void CheckSymmetricParts(const Case& c)
+{
+    for (const int every : {2, 3}) {
+        Case part = c;
+        for (int n = 1; n <= 6; ++n)
+            if (n % every != 0) part.V[n] = 0.0;
+        const int fold = Fold(part.V);
+        if (fold == 0 || ShouldRefuse(part)) continue;
+        const ConformationalAnalysisResult result = AnalyzeConformations(part.V, part.temperature);
+        if (!result.ok()) fuzz::Fail("refused a symmetric part: " + result.refusal);
+        CheckAnalysis(part, result.analysis);
+        CheckRepeats(result.analysis, fold);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -226,8 +283,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Fail(result.ok() ? "accepted what it must refuse" : "refused: " + result.refusal);
     if (!result.ok()) {
         if (result.refusal.find('\n') != std::string::npos) fuzz::Fail("a refusal of more than one line");
+        CheckSymmetricParts(c);
         return 0;
     }
     CheckAnalysis(c, result.analysis);
+    CheckSymmetricParts(c);
     return 0;
 }

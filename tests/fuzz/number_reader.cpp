@@ -74,7 +74,8 @@ NumberReading ExpectedReading(const std::string& text)
     if (end == text.c_str()) return {0.0, NoDigits};
     // A long nan payload sets ERANGE too; only an infinity can come of an overflow.
     if (std::isnan(value) || (std::isinf(value) && !rangeError)) return {0.0, whole ? NotFinite : NoDigits};
-    if (rangeError && (std::isinf(value) || value == 0.0)) return {0.0, OutOfRange};
+    if (rangeError && std::isinf(value)) return {0.0, TooLarge};
+    if (rangeError && value == 0.0) return {0.0, TooSmall};
     if (!whole) return {0.0, TrailingText};
     return {value, None};
 }
