@@ -1,8 +1,8 @@
-#include "conformational_analysis.h"
+#include "core/conformational_analysis.h"
 
 #include "basin_weight.h"
-#include "number_text.h"
-#include "potential.h"
+#include "core/potential.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <cmath>

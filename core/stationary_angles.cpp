@@ -1,4 +1,4 @@
-#include "stationary_angles.h"
+#include "core/stationary_angles.h"
 
 #include "chebyshev_u.h"
 #include "unit_scale.h"

@@ -1,6 +1,6 @@
-#include "analysis_text.h"
+#include "report/analysis_text.h"
 
-#include "number_text.h"
+#include "text/number_text.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
-#include "potential_plot.h"
+#include "report/potential_plot.h"
 
-#include "number_text.h"
-#include "potential.h"
+#include "core/potential.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <cmath>

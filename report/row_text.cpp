@@ -1,4 +1,4 @@
-#include "row_text.h"
+#include "report/row_text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "scan_table.h"
+#include "report/scan_table.h"
 
-#include "grid_blocks.h"
-#include "ordered_pieces.h"
+#include "core/grid_blocks.h"
+#include "system/ordered_pieces.h"
 
 #include <cstddef>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "ordered_pieces.h"
+#include "system/ordered_pieces.h"
 
 #include <algorithm>
 #include <condition_variable>

@@ -1,7 +1,7 @@
-#include "number_text.h"
+#include "text/number_text.h"
 
-#include "ascii_text.h"
 #include "double_from_chars.h"
+#include "text/ascii_text.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,10 +1,10 @@
-#include "extrema_dlg.h"
+#include "ui/extrema_dlg.h"
 
-#include "about_dlg.h"
-#include "analysis_dlg.h"
-#include "conformational_analysis.h"
-#include "extremum_scan.h"
-#include "row_text.h"
+#include "core/conformational_analysis.h"
+#include "core/extremum_scan.h"
+#include "report/row_text.h"
+#include "ui/about_dlg.h"
+#include "ui/analysis_dlg.h"
 
 #include <utility>
 

@@ -1,12 +1,12 @@
 #pragma once
 
 // The one interface a backend implements (platform/qt/ over Qt Widgets, platform/win32/ over the
-// Win32 API). The framework's classes (platform/*.cpp) do everything else through these
+// Win32 API). The framework's classes (platform/framework/) do everything else through these
 // functions; only a backend knows what a window, icon, menu or paint handle stands for. A new
 // service is a new function here that each backend defines.
 
-#include "afxcmn.h"
-#include "afxwin.h"
+#include "afx_list_row_span.h"
+#include "afx_types.h"
 
 #include <memory>
 #include <optional>
@@ -196,7 +196,7 @@ void EndPainting(HWND window, HDC context);
 // Draws the icon's 32 pixel image with its top-left corner at x, y; false when it cannot.
 bool DrawIconAt(HDC context, int x, int y, HICON icon);
 
-// The drawing of CDC (afx_wnd.h), on any paint context: WM_PAINT's, WM_DRAWITEM's or an
+// The drawing of CDC (afx_gdi.h), on any paint context: WM_PAINT's, WM_DRAWITEM's or an
 // image's. Coordinates are whole pixels as CDC states them; colours are COLORREF. Edges may be
 // antialiased; the geometry must be as stated, so that every backend draws the same picture.
 

@@ -1,4 +1,4 @@
-#include "list_rows.h"
+#include "backend/list_rows.h"
 
 #include <algorithm>
 

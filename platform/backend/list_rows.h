@@ -7,7 +7,7 @@
 // told are invisible to it. Any other change is told at once. Free of any toolkit.
 
 #include "afx_types.h"
-#include "list_storage.h"
+#include "backend/list_storage.h"
 
 #include <optional>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "report.h"
+#include "backend/report.h"
 
 #include <atomic>
 #include <iostream>

@@ -1,6 +1,6 @@
-#include "window_map.h"
+#include "backend/window_map.h"
 
-#include "backend.h"
+#include "backend/backend.h"
 
 #include <memory>
 #include <unordered_map>

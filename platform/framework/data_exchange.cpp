@@ -1,9 +1,9 @@
 #include "afxwin.h"
 
-#include "backend.h"
-#include "number_text.h"
-#include "report.h"
-#include "window_map.h"
+#include "backend/backend.h"
+#include "backend/report.h"
+#include "backend/window_map.h"
+#include "text/number_text.h"
 
 namespace {
 

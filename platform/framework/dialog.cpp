@@ -1,9 +1,9 @@
 #include "afxwin.h"
 
-#include "backend.h"
-#include "hooks.h"
-#include "report.h"
-#include "window_map.h"
+#include "backend/backend.h"
+#include "backend/report.h"
+#include "backend/window_map.h"
+#include "framework/hooks.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)

@@ -1,8 +1,8 @@
 #include "afxdlgs.h"
 
-#include "backend.h"
-#include "hooks.h"
-#include "report.h"
+#include "backend/backend.h"
+#include "backend/report.h"
+#include "framework/hooks.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "afxwin.h"
 
-#include "backend.h"
+#include "backend/backend.h"
 
 #include <cstring>
 #include <optional>

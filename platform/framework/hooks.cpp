@@ -1,7 +1,7 @@
-#include "hooks.h"
+#include "framework/hooks.h"
 
-#include "report.h"
-#include "window_map.h"
+#include "backend/report.h"
+#include "backend/window_map.h"
 
 #include <string>
 #include <utility>

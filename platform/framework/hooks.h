@@ -4,7 +4,7 @@
 // through, and the drivers run inside the modal loop of the next dialogs shown.
 
 #include "afxwin.h"
-#include "backend.h"
+#include "backend/backend.h"
 
 #include <deque>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "afxcmn.h"
 
-#include "backend.h"
-#include "list_rows.h"
+#include "backend/backend.h"
+#include "backend/list_rows.h"
 
 #include <algorithm>
 #include <cstring>

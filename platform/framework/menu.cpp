@@ -1,6 +1,6 @@
 #include "afxwin.h"
 
-#include "backend.h"
+#include "backend/backend.h"
 
 CMenu::~CMenu()
 {

@@ -1,7 +1,7 @@
 #include "afx_string.h"
 
-#include "backend.h"
-#include "number_text.h"
+#include "backend/backend.h"
+#include "text/number_text.h"
 
 #include <charconv>
 #include <cstdarg>

@@ -1,7 +1,7 @@
 #include "afxwin.h"
 
-#include "backend.h"
-#include "window_map.h"
+#include "backend/backend.h"
+#include "backend/window_map.h"
 
 #include <utility>
 

@@ -1,8 +1,11 @@
 #pragma once
 
-// The common dialogs: the save-file dialog.
+// The save-file dialog.
 
-#include "afxwin.h"
+#include "afx_string.h"
+#include "afx_types.h"
+
+#include <string>
 
 #ifdef _WIN32
 #include <commdlg.h>
@@ -10,6 +13,8 @@
 inline constexpr DWORD OFN_OVERWRITEPROMPT = 0x00000002;
 inline constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
 #endif
+
+class CWnd;
 
 // The system's save-file dialog, in Spanish.
 class CFileDialog {

@@ -1,10 +1,88 @@
 #pragma once
 
-// What a device context (CDC) draws with, and images in memory to draw on.
+// Device contexts (CDC), what they draw with, and images in memory to draw on.
 
-#include "afx_wnd.h"
+#include "afx_string.h"
+#include "afx_types.h"
 
 #include <string>
+
+class CPen;
+class CBrush;
+class CFont;
+class CWnd;
+
+// A device context: where a window or an image is painted. Coordinates are whole pixels from
+// the context's top-left corner: a one-pixel line through (x, y) covers pixel (x, y), and a
+// shape from (x1, y1) to (x2, y2) lies within pixels x1 ... x2 - 1, y1 ... y2 - 1. Edges may be
+// smoothed (antialiased) by the backend. The pen, brush, font, text colour and
+// alignment chosen are this object's, not the context's: another CDC on the same context starts
+// from the defaults (a black one-pixel solid pen, a white brush, a 12-pixel sans-serif font,
+// black text, TA_LEFT | TA_TOP).
+class CDC {
+public:
+    CDC();
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+    ~CDC() = default;
+
+    HDC m_hDC = nullptr;
+    HDC GetSafeHdc() const { return m_hDC; }
+
+    // Draws on hDC (WM_DRAWITEM's, say, or an image's) until Detach; FALSE when this object
+    // has a context already or hDC is nullptr. The context stays its maker's.
+    BOOL Attach(HDC hDC);
+    HDC Detach();
+
+    // Draws the icon's 32 pixel image with its top-left corner at x, y. FALSE when there is
+    // nothing to draw on or no icon.
+    BOOL DrawIcon(int x, int y, HICON icon);
+
+    // Choose what the drawing functions below use, and return the previous choice, only to
+    // select it back; nullptr stands for the default. What the object describes is copied when
+    // it is selected: changing or destroying it later changes nothing here.
+    CPen* SelectObject(CPen* pen);
+    CBrush* SelectObject(CBrush* brush);
+    CFont* SelectObject(CFont* font);
+    // Return the previous colour or alignment.
+    COLORREF SetTextColor(COLORREF color);
+    // One of TA_LEFT, TA_CENTER, TA_RIGHT with one of TA_TOP, TA_BASELINE, TA_BOTTOM.
+    UINT SetTextAlign(UINT flags);
+
+    // Fills the pixels from left, top to right - 1, bottom - 1 with color.
+    void FillSolidRect(LPCRECT rect, COLORREF color);
+    // Joins count points (at least 2) with the pen: round joins and ends.
+    BOOL Polyline(const POINT* points, int count);
+    // The ellipse within x1, y1 ... x2, y2 (right and bottom edges excluded), filled with the
+    // brush and outlined with the pen (nothing with a PS_NULL pen).
+    BOOL Ellipse(int x1, int y1, int x2, int y2);
+    // The text (UTF-8, one line) in the font and text colour, its alignment point at x, y. Only
+    // the glyphs are drawn: what lies behind them shows through.
+    BOOL TextOut(int x, int y, const CString& text);
+
+private:
+    CPen* m_pen = nullptr;
+    CBrush* m_brush = nullptr;
+    CFont* m_font = nullptr;
+    int m_penStyle = PS_SOLID;
+    int m_penWidth = 1;
+    COLORREF m_penColor = RGB(0, 0, 0);
+    COLORREF m_brushColor = RGB(255, 255, 255);
+    LOGFONT m_logFont;
+    COLORREF m_textColor = RGB(0, 0, 0);
+    UINT m_textAlign = TA_LEFT | TA_TOP;
+};
+
+// The paint context of a window while it handles WM_PAINT. Outside WM_PAINT it has no device
+// (GetSafeHdc() is nullptr) and drawing does nothing.
+class CPaintDC : public CDC {
+public:
+    explicit CPaintDC(CWnd* window);
+    ~CPaintDC();
+
+private:
+    HWND m_window;
+};
 
 // A pen: PS_SOLID of a width in pixels and a colour, or PS_NULL, which draws nothing.
 class CPen {

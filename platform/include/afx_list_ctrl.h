@@ -1,19 +1,14 @@
 #pragma once
 
-// The common controls: the list view in report mode.
+// The list view in report mode.
 
-#include "afxwin.h"
+#include "afx_list_row_span.h"
+#include "afx_string.h"
+#include "afx_wnd.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Consecutive rows first ... last of a list view, both included.
-struct ListRowSpan {
-    int first = 0;
-    int last = 0;
-    bool operator==(const ListRowSpan&) const = default;
-};
 
 // A list view in report mode, attached to a template's list control by DDX_Control. Rows stay
 // where they are inserted; each cell holds a UTF-8 text. Every function reads or changes the

@@ -6,8 +6,10 @@
 // Free of any toolkit type, so that the program's dialogs build on any implementation.
 
 #include "afx_app.h"
+#include "afx_data_exchange.h"
 #include "afx_dialog.h"
 #include "afx_gdi.h"
+#include "afx_menu.h"
 #include "afx_msgmap.h"
 #include "afx_string.h"
 #include "afx_types.h"

@@ -6,7 +6,7 @@
 // Usage: check_resources SCRIPT [EMBEDDED_FILE ...]   (the embedded files sit next to SCRIPT)
 // Status 0 when the script is sound; 1, with "file:line: error: message" on stderr, when not.
 
-#include "resource_script.h"
+#include "resource_script/resource_script.h"
 
 #include <cstdio>
 #include <filesystem>

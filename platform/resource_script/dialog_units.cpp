@@ -1,4 +1,4 @@
-#include "dialog_units.h"
+#include "resource_script/dialog_units.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,6 +1,6 @@
 // The backend-free half of the test driver: message boxes and the queue of dialog drivers.
 
-#include "test_driver.h"
+#include "testing/test_driver.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Start-up, the message loop and message boxes of the Win32 backend.
 
-#include "backend.h"
+#include "backend/backend.h"
 #include "text.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // Modal dialogs of the Win32 backend: DialogBoxParamW on the templates windres compiled into
 // the program, every window of the dialog subclassed with the layer's window procedure.
 
-#include "backend.h"
+#include "backend/backend.h"
+#include "backend/report.h"
 #include "layer_window.h"
 #include "list_view.h"
-#include "report.h"
 
 #include <algorithm>
 #include <cstring>

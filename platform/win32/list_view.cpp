@@ -1,6 +1,6 @@
 #include "list_view.h"
 
-#include "backend.h"
+#include "backend/backend.h"
 #include "layer_window.h"
 #include "text.h"
 

@@ -1,6 +1,6 @@
 // Messages, texts, focus and state of the Win32 backend's windows.
 
-#include "backend.h"
+#include "backend/backend.h"
 #include "layer_window.h"
 #include "list_view.h"
 #include "text.h"

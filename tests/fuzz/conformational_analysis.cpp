@@ -16,9 +16,9 @@
 //   0.05 degree, where it stands clear of rounding at both ends, has a returned extremum of the
 //   matching kind between the two grid angles.
 
-#include "conformational_analysis.h"
+#include "core/conformational_analysis.h"
+#include "core/potential.h"
 #include "fuzz_check.h"
-#include "potential.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
-#include "potential_plot.h"
-#include "svg_plot.h"
+#include "report/potential_plot.h"
+#include "report/svg_plot.h"
 
 #include <gtest/gtest.h>
 

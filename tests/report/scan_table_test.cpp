@@ -1,7 +1,7 @@
-#include "scan_table.h"
+#include "report/scan_table.h"
 
-#include "extremum_scan.h"
-#include "number_text.h"
+#include "core/extremum_scan.h"
+#include "text/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // WriteFileAtomically on a real folder: the target is replaced whole or left alone, and no
 // temporary file outlives a write.
 
-#include "atomic_file.h"
+#include "system/atomic_file.h"
 
 #include <gtest/gtest.h>
 

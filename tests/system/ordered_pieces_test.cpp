@@ -1,4 +1,4 @@
-#include "ordered_pieces.h"
+#include "system/ordered_pieces.h"
 
 #include <gtest/gtest.h>
 

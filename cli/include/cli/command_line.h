@@ -1,9 +1,9 @@
 #pragma once
 
-#include "coefficient_set.h"
-#include "conformational_analysis.h"
-#include "extremum_scan.h"
-#include "scan_table.h"
+#include "core/coefficient_set.h"
+#include "core/conformational_analysis.h"
+#include "core/extremum_scan.h"
+#include "report/scan_table.h"
 
 #include <span>
 #include <string>

@@ -5,8 +5,8 @@
 // barriers between neighbouring conformers. Angles are phi in degrees, 0 <= phi < 360; energies
 // in kcal/mol.
 
-#include "coefficient_set.h"
-#include "stationary_angles.h"
+#include "core/coefficient_set.h"
+#include "core/stationary_angles.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "coefficient_set.h"
-#include "potential.h"
+#include "core/coefficient_set.h"
+#include "core/potential.h"
 
 #include <cmath>
 

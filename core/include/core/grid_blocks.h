@@ -1,7 +1,7 @@
 #pragma once
 
-#include "coefficient_set.h"
-#include "extremum_scan.h"
+#include "core/coefficient_set.h"
+#include "core/extremum_scan.h"
 
 #include <cstddef>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "coefficient_set.h"
+#include "core/coefficient_set.h"
 
 // The torsion potential V(phi) = 1/2 * sum_n Vn (1 - cos n(180 - phi)), phi in degrees.
 // Each term is evaluated as ((n * (180 - phi)) * pi) / 180, then (1 - cos x) * (Vn / 2),

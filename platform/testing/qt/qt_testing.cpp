@@ -1,6 +1,6 @@
-#include "testing.h"
+#include "testing/qt_testing.h"
 
-#include "window.h"
+#include "qt/window.h"
 
 #include <QPixmap>
 

@@ -1,12 +1,12 @@
 // The Qt half of the test driver: keys and clicks through QTest, readings from the widgets.
 
-#include "test_driver.h"
+#include "testing/test_driver.h"
 
-#include "dialog_widget.h"
-#include "dialog_window.h"
-#include "list_model.h"
-#include "list_window.h"
-#include "testing.h"
+#include "qt/dialog_widget.h"
+#include "qt/dialog_window.h"
+#include "qt/list_model.h"
+#include "qt/list_window.h"
+#include "testing/qt_testing.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,9 +4,9 @@
 // the controls' messages (WM_GETTEXT, EM_GETSEL, LVM_GETITEMCOUNT, LVM_GETITEMTEXTW,
 // LVM_GETCOLUMNW), GetMenuItemInfoW and the clipboard.
 
-#include "test_driver.h"
+#include "testing/test_driver.h"
 
-#include "text.h"
+#include "win32/text.h"
 
 #include <cstdio>
 #include <initializer_list>

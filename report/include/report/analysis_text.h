@@ -4,8 +4,8 @@
 // its rows, zelmara-scan --analyze prints its table. Spanish headings and type words; numbers
 // as "%g" texts that do not depend on the process locale.
 
-#include "conformational_analysis.h"
-#include "scan_table.h"
+#include "core/conformational_analysis.h"
+#include "report/scan_table.h"
 
 #include <array>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "coefficient_set.h"
-#include "conformational_analysis.h"
-#include "plot_scene.h"
+#include "core/coefficient_set.h"
+#include "core/conformational_analysis.h"
+#include "report/plot_scene.h"
 
 // The size range of a plot in pixels; a size outside it is brought to the nearest end.
 inline constexpr int kMinPlotWidth = 240;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "extremum_scan.h"
-#include "number_text.h"
+#include "core/extremum_scan.h"
+#include "text/number_text.h"
 
 // The text form of a result row: the "%g" text of each field, NUL-terminated, made without
 // allocating so that a million rows cost no heap traffic.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "coefficient_set.h"
-#include "extremum_scan.h"
-#include "number_text.h"
+#include "core/coefficient_set.h"
+#include "core/extremum_scan.h"
+#include "text/number_text.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plot_scene.h"
+#include "report/plot_scene.h"
 
 #include <string>
 

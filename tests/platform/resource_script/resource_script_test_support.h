@@ -3,7 +3,7 @@
 // Shared helpers of the resource-script tests: reading the real files of res/, parsing scripts
 // held in memory, and the standard Windows values of the style names the tests check.
 
-#include "resource_script.h"
+#include "resource_script/resource_script.h"
 
 #include <cstdint>
 #include <map>

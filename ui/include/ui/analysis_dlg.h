@@ -2,8 +2,8 @@
 
 #include "afxcmn.h"
 #include "afxwin.h"
-#include "coefficient_set.h"
-#include "conformational_analysis.h"
+#include "core/coefficient_set.h"
+#include "core/conformational_analysis.h"
 #include "resource.h"
 
 // "Análisis conformacional": the plot of V(φ) over the whole turn, the stationary points with

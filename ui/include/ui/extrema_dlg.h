@@ -2,7 +2,7 @@
 
 #include "afxcmn.h"
 #include "afxwin.h"
-#include "coefficient_set.h"
+#include "core/coefficient_set.h"
 #include "resource.h"
 
 #include <optional>

@@ -3,7 +3,7 @@
 // Dialog units to pixels, from the dialog font's average character width and height, as the
 // classic dialog manager converts them. Free of any toolkit, so it can be tested alone.
 
-#include "resource_script.h"
+#include "resource_script/resource_script.h"
 
 namespace dialog_units {
 

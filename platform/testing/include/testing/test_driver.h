@@ -11,8 +11,8 @@
 // Every reading first lets the toolkit handle what is pending, as the user's eyes would.
 
 #include "afxwin.h"
-#include "backend.h"
-#include "hooks.h"
+#include "backend/backend.h"
+#include "framework/hooks.h"
 
 #include <functional>
 #include <memory>
