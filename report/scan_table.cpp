@@ -46,8 +46,13 @@ private:
 
 std::string TableHeaderLine(TableFormat format)
 {
-    const char separator = Separator(format);
-    return std::string("Ángulo") + separator + "Derivada de V" + separator + "V(Kcal/mol)\n";
+    std::string line;
+    for (const std::string_view heading : kTableHeadings) {
+        if (!line.empty()) line += Separator(format);
+        line += heading;
+    }
+    line += '\n';
+    return line;
 }
 
 char* WriteTableRowLine(char* out, const ExtremumRow& row, TableFormat format)

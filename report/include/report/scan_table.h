@@ -4,6 +4,7 @@
 #include "core/extremum_scan.h"
 #include "text/number_text.h"
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -26,8 +27,12 @@ inline constexpr std::size_t kTableBlockPoints = 16384;
 // Room WriteTableRowLine needs: three number texts, two separators and the line end.
 inline constexpr std::size_t kTableRowLineCapacity = 3 * kNumberTextCapacity + 3;
 
-// The header line "Ángulo", "Derivada de V", "V(Kcal/mol)" with its line end. Neither it nor a
-// "%g" text holds a comma, a quote or a line break, so no CSV field ever needs quoting.
+// The table's column headings, which the main window's list shows too.
+inline constexpr std::array<std::string_view, 3> kTableHeadings = {
+    "Ángulo", "Derivada de V", "V(Kcal/mol)"};
+
+// The header line: kTableHeadings with its line end. Neither it nor a "%g" text holds a comma,
+// a quote or a line break, so no CSV field ever needs quoting.
 std::string TableHeaderLine(TableFormat format);
 
 // Writes the line of row (its three "%g" texts and the line end) at out, which must have room
