@@ -1,6 +1,6 @@
-#include "extrema_app.h"
+#include "app/extrema_app.h"
 
-#include "extrema_dlg.h"
+#include "ui/extrema_dlg.h"
 
 BEGIN_MESSAGE_MAP(CExtremaApp, CWinApp)
     ON_COMMAND(ID_HELP, CWinApp::OnHelp)

@@ -1,4 +1,4 @@
-#include "extrema_app.h"
+#include "app/extrema_app.h"
 
 // The one application object; the framework's entry point finds it and calls InitInstance.
 CExtremaApp theApp;

@@ -4,9 +4,9 @@
 // prints figures only; it never fails.
 
 #include "bench_timing.h"
-#include "conformational_analysis.h"
-#include "potential_plot.h"
-#include "svg_plot.h"
+#include "core/conformational_analysis.h"
+#include "report/potential_plot.h"
+#include "report/svg_plot.h"
 
 #include <cstdio>
 

@@ -3,7 +3,7 @@
 // Timing pieces the benchmark programs share: wall time, peak memory, best-of-N, and the floor
 // that any scan of a grid pays, six sines per grid point and nothing else.
 
-#include "extremum_scan.h"
+#include "core/extremum_scan.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX

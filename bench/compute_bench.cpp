@@ -7,11 +7,11 @@
 // Run: bench/compute_bench (offscreen with Qt unless QT_QPA_PLATFORM says otherwise; under Wine
 // with a display on Windows builds).
 
+#include "app/extrema_app.h"
 #include "bench_timing.h"
-#include "extrema_app.h"
-#include "extrema_dlg.h"
 #include "resource.h"
-#include "test_driver.h"
+#include "testing/test_driver.h"
+#include "ui/extrema_dlg.h"
 
 #include <clocale>
 #include <cstdio>

@@ -10,10 +10,10 @@
 #include "afxcmn.h"
 #include "afxwin.h"
 #include "bench_timing.h"
-#include "extremum_scan.h"
+#include "core/extremum_scan.h"
+#include "report/row_text.h"
 #include "resource.h"
-#include "row_text.h"
-#include "test_driver.h"
+#include "testing/test_driver.h"
 
 #include <clocale>
 #include <cstdio>

@@ -6,8 +6,8 @@
 // only; it never fails.
 
 #include "bench_timing.h"
-#include "number_text.h"
-#include "resource_script.h"
+#include "resource_script/resource_script.h"
+#include "text/number_text.h"
 
 #include <cstdio>
 #include <map>

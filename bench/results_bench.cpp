@@ -12,13 +12,13 @@
 // step's "memory added" is the peak so far less the working set before it: too high once an
 // earlier step has peaked higher.
 
+#include "app/extrema_app.h"
 #include "bench_timing.h"
-#include "extrema_app.h"
-#include "extrema_dlg.h"
-#include "hooks.h"
+#include "framework/hooks.h"
+#include "report/scan_table.h"
 #include "resource.h"
-#include "scan_table.h"
-#include "test_driver.h"
+#include "testing/test_driver.h"
+#include "ui/extrema_dlg.h"
 
 #ifndef _WIN32
 #include <QApplication>

@@ -5,10 +5,10 @@
 // Each time is the best of several runs. It prints figures only; it never fails.
 
 #include "bench_timing.h"
-#include "extremum_scan.h"
-#include "ordered_pieces.h"
-#include "row_text.h"
-#include "scan_table.h"
+#include "core/extremum_scan.h"
+#include "report/row_text.h"
+#include "report/scan_table.h"
+#include "system/ordered_pieces.h"
 
 #include <cstddef>
 #include <cstdio>

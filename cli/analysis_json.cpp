@@ -1,6 +1,6 @@
 #include "analysis_json.h"
 
-#include "json_text.h"
+#include "cli/json_text.h"
 
 #include <string_view>
 

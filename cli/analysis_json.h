@@ -1,7 +1,7 @@
 #pragma once
 
-#include "coefficient_set.h"
-#include "conformational_analysis.h"
+#include "core/coefficient_set.h"
+#include "core/conformational_analysis.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "grid_json.h"
 
-#include "json_text.h"
+#include "cli/json_text.h"
 
 #include <cstring>
 #include <string>

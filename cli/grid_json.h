@@ -1,7 +1,7 @@
 #pragma once
 
-#include "coefficient_set.h"
-#include "scan_table.h"
+#include "core/coefficient_set.h"
+#include "report/scan_table.h"
 
 // The grid table as one JSON object:
 //   {"V": [V1, ..., V6], "precision": h, "rows": [

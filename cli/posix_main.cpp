@@ -1,4 +1,4 @@
-#include "scan_program.h"
+#include "cli/scan_program.h"
 
 #include <string_view>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "usage_text.h"
 
-#include "command_line.h"
-#include "number_text.h"
+#include "cli/command_line.h"
+#include "text/number_text.h"
 
 std::string HelpText()
 {

@@ -3,7 +3,7 @@
 // bytes written are the Linux build's; a console is switched to UTF-8 while the program runs so
 // that it shows them as the text they are.
 
-#include "scan_program.h"
+#include "cli/scan_program.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "coefficient_set.h"
+#include "core/coefficient_set.h"
 
 // The Boltzmann weight of the basin of one minimum of V at one temperature: the integral of
 // exp(-(V(phi) - V(minimum)) / RT) over phi from minimum - below to minimum + above, in degrees.

@@ -1,16 +1,14 @@
-#include "conformational_analysis.h"
+#include "core/conformational_analysis.h"
 
 #include "basin_weight.h"
-#include "number_text.h"
-#include "potential.h"
+#include "core/potential.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 // d2V/dphi2 = 1/2 sum_n n^2 Vn cos(n (180 - phi)), per radian squared, turned into per degree
 // squared; each term angle as Potential forms it.
@@ -20,7 +18,7 @@ double Curvature(const CoefficientSet& V, double phi)
     double sum = 0.0;
     for (int n = 1; n <= 6; ++n) {
         if (V[n] == 0.0) continue;
-        sum = sum + std::cos(((n * s) * kPi) / 180.0) * ((n * n) * V[n]);
+        sum = sum + std::cos(TermAngle(n, s)) * ((n * n) * V[n]);
     }
     constexpr double kHalfPerDegreeSquared = 0.5 * (kPi / 180.0) * (kPi / 180.0);
     return sum * kHalfPerDegreeSquared;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "coefficient_set.h"
+#include "core/coefficient_set.h"
 
 #include <array>
 

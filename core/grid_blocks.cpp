@@ -1,4 +1,4 @@
-#include "grid_blocks.h"
+#include "core/grid_blocks.h"
 
 std::vector<GridBlock> SplitGrid(double h, std::size_t blockPoints)
 {

@@ -1,4 +1,4 @@
-#include "potential.h"
+#include "core/potential.h"
 
 #include <cmath>
 
@@ -9,14 +9,6 @@
 // NaN, zero times the resulting NaN is NaN, so there no term is skipped.
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
-
-// The angle of term n in radians, in the fixed evaluation order of the formula.
-inline double TermAngle(int n, double supplement)
-{
-    return ((n * supplement) * kPi) / 180.0;
-}
 
 // True when every term angle is finite. Their magnitudes grow with n, so the sixth decides.
 inline bool AllTermAnglesFinite(double supplement)

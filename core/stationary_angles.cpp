@@ -1,4 +1,4 @@
-#include "stationary_angles.h"
+#include "core/stationary_angles.h"
 
 #include "derivative_expansion.h"
 #include "double_double.h"

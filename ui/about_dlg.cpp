@@ -1,4 +1,4 @@
-#include "about_dlg.h"
+#include "ui/about_dlg.h"
 
 CAboutDlg::CAboutDlg() : CDialog(CAboutDlg::IDD) {}
 

@@ -1,12 +1,12 @@
-#include "analysis_dlg.h"
+#include "ui/analysis_dlg.h"
 
 #include "afxdlgs.h"
-#include "analysis_text.h"
-#include "atomic_file.h"
 #include "file_save.h"
 #include "plot_file.h"
-#include "potential_plot.h"
+#include "report/analysis_text.h"
+#include "report/potential_plot.h"
 #include "scene_drawing.h"
+#include "system/atomic_file.h"
 
 #include <string>
 #include <utility>

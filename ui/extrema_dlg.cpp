@@ -1,10 +1,11 @@
-#include "extrema_dlg.h"
+#include "ui/extrema_dlg.h"
 
-#include "about_dlg.h"
-#include "analysis_dlg.h"
-#include "conformational_analysis.h"
-#include "extremum_scan.h"
-#include "row_text.h"
+#include "core/conformational_analysis.h"
+#include "core/extremum_scan.h"
+#include "report/row_text.h"
+#include "report/scan_table.h"
+#include "ui/about_dlg.h"
+#include "ui/analysis_dlg.h"
 
 #include <utility>
 
@@ -68,9 +69,9 @@ BOOL CExtremaDlg::OnInitDialog()
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
 
-    m_results.InsertColumn(0, "Ángulo", LVCFMT_LEFT, 133);
-    m_results.InsertColumn(1, "Derivada de V", LVCFMT_LEFT, 145);
-    m_results.InsertColumn(2, "V(Kcal/mol)", LVCFMT_LEFT, 145);
+    constexpr int kColumnWidths[] = {133, 145, 145};
+    for (int i = 0; i < 3; ++i)
+        m_results.InsertColumn(i, std::string(kTableHeadings[i]).c_str(), LVCFMT_LEFT, kColumnWidths[i]);
 
     return TRUE;
 }

@@ -1,13 +1,13 @@
 // The main window's result list: its context menu and keys, the copy of its rows to the
 // clipboard and the save of the whole table to a file. Both give the text zelmara-scan prints.
 
-#include "extrema_dlg.h"
+#include "ui/extrema_dlg.h"
 
 #include "afxdlgs.h"
-#include "atomic_file.h"
 #include "file_save.h"
-#include "ordered_pieces.h"
-#include "scan_table.h"
+#include "report/scan_table.h"
+#include "system/atomic_file.h"
+#include "system/ordered_pieces.h"
 
 #include <new>
 #include <string>

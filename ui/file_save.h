@@ -4,7 +4,7 @@
 // the user why a file could not be written.
 
 #include "afxwin.h"
-#include "atomic_file.h"
+#include "system/atomic_file.h"
 
 #include <string>
 

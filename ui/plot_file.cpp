@@ -2,8 +2,8 @@
 
 #include "afxwin.h"
 #include "file_save.h"
+#include "report/svg_plot.h"
 #include "scene_drawing.h"
-#include "svg_plot.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // The plot saved to a file: the scene's SVG text, or a PNG picture of it drawn through the
 // framework layer as the window draws it.
 
-#include "plot_scene.h"
+#include "report/plot_scene.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // The Qt backend's start-up, message loop and message boxes.
 
-#include "backend.h"
-#include "report.h"
+#include "backend/backend.h"
+#include "backend/report.h"
 #include "toolkit.h"
 
 #include <QApplication>

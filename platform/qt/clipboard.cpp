@@ -1,6 +1,6 @@
 // The Qt backend's clipboard: text kept as the UTF-8 bytes the program made.
 
-#include "backend.h"
+#include "backend/backend.h"
 
 #include <QApplication>
 #include <QClipboard>

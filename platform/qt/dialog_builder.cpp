@@ -1,17 +1,17 @@
 #include "dialog_builder.h"
 
-#include "ascii_text.h"
-#include "backend.h"
-#include "dialog_units.h"
+#include "backend/backend.h"
+#include "backend/report.h"
+#include "backend/window_map.h"
 #include "dialog_widget.h"
 #include "dialog_window.h"
 #include "list_window.h"
 #include "owner_drawn_widget.h"
-#include "report.h"
+#include "resource_script/dialog_units.h"
+#include "resource_script/window_styles.h"
 #include "resources.h"
+#include "text/ascii_text.h"
 #include "toolkit.h"
-#include "window_map.h"
-#include "window_styles.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

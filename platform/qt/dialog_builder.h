@@ -4,7 +4,7 @@
 // dialog font's base units, controls in template order (the tab order), the caption, and the
 // position (a template at 0, 0 centred over the owner, or on the screen).
 
-#include "resource_script.h"
+#include "resource_script/resource_script.h"
 
 #include <QFont>
 

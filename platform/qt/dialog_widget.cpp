@@ -1,7 +1,7 @@
 #include "dialog_widget.h"
 
+#include "backend/window_map.h"
 #include "dialog_window.h"
-#include "window_map.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>

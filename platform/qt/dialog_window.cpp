@@ -1,13 +1,13 @@
 #include "dialog_window.h"
 
-#include "backend.h"
+#include "backend/backend.h"
+#include "backend/report.h"
+#include "backend/window_map.h"
 #include "dialog_builder.h"
 #include "dialog_widget.h"
 #include "paint_context.h"
-#include "report.h"
 #include "resources.h"
 #include "toolkit.h"
-#include "window_map.h"
 
 #include <QEventLoop>
 #include <QIcon>

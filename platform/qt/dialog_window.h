@@ -3,8 +3,8 @@
 // A dialog's window in the Qt backend: its Qt dialog, its controls in template order, its system
 // menu, icons and the state of its modal run.
 
-#include "backend.h"
-#include "resource_script.h"
+#include "backend/backend.h"
+#include "resource_script/resource_script.h"
 #include "system_menu.h"
 #include "window.h"
 

@@ -1,6 +1,6 @@
 // The Qt backend's save-file dialog: Qt's own, so that it speaks Spanish on every desktop.
 
-#include "backend.h"
+#include "backend/backend.h"
 #include "toolkit.h"
 #include "window.h"
 

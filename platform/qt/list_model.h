@@ -4,7 +4,7 @@
 // headings. The view is told of a batch of changes when control returns to the event loop or,
 // at the latest, before it paints; until then the model answers for what it has told.
 
-#include "list_rows.h"
+#include "backend/list_rows.h"
 
 #include <QAbstractTableModel>
 #include <QString>

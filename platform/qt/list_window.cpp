@@ -1,10 +1,10 @@
 #include "list_window.h"
 
-#include "backend.h"
+#include "backend/backend.h"
 #include "list_model.h"
 #include "toolkit.h"
 
-#include "window_map.h"
+#include "backend/window_map.h"
 
 #include <QContextMenuEvent>
 #include <QEvent>

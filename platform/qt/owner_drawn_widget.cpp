@@ -1,8 +1,8 @@
 #include "owner_drawn_widget.h"
 
+#include "backend/window_map.h"
 #include "dialog_window.h"
 #include "paint_context.h"
-#include "window_map.h"
 
 OwnerDrawnWidget::OwnerDrawnWidget(DialogWindow& dialog, HWND__& control, QWidget* parent)
     : QWidget(parent), m_dialog(dialog), m_control(control)

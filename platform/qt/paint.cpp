@@ -1,7 +1,7 @@
 // Painting in the Qt backend: a painter open on a dialog while it handles its paint event, on an
 // owner-drawn control while its dialog draws it, or on an image in memory.
 
-#include "backend.h"
+#include "backend/backend.h"
 #include "dialog_widget.h"
 #include "dialog_window.h"
 #include "paint_context.h"

@@ -2,12 +2,12 @@
 
 #include "system_menu.h"
 
-#include "backend.h"
-#include "report.h"
+#include "backend/backend.h"
+#include "backend/report.h"
+#include "backend/window_map.h"
 #include "resources.h"
 #include "toolkit.h"
 #include "window.h"
-#include "window_map.h"
 
 #include <QMenu>
 #include <QMetaObject>

@@ -1,7 +1,7 @@
 #include "resources.h"
 
-#include "backend.h"
-#include "report.h"
+#include "backend/backend.h"
+#include "backend/report.h"
 #include "toolkit.h"
 
 #include <QFile>

@@ -7,7 +7,7 @@
 // picture is one only where a dialog needs it, which the dialog builder reports.
 
 #include "afxwin.h"
-#include "resource_script.h"
+#include "resource_script/resource_script.h"
 
 #include <QImage>
 

@@ -2,7 +2,7 @@
 
 #include "system_menu.h"
 
-#include "backend.h"
+#include "backend/backend.h"
 #include "dialog_window.h"
 
 std::vector<HMENU__::Entry> HMENU__::StandardSystemMenu()

@@ -2,10 +2,10 @@
 
 #include "window.h"
 
-#include "backend.h"
+#include "backend/backend.h"
+#include "backend/window_map.h"
 #include "dialog_window.h"
 #include "toolkit.h"
-#include "window_map.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "resource_script.h"
+#include "resource_script/resource_script.h"
 
 #include "resource_script_cursor.h"
 #include "resource_script_parser.h"

@@ -3,7 +3,7 @@
 // Splits resource-script text into tokens. Comments (// and /* */) are dropped; a line-starting
 // '#' is kept as a token so the preprocessor can read the directive that follows on that line.
 
-#include "resource_script.h"
+#include "resource_script/resource_script.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 // The recursive-descent stage of the resource-script reader, over preprocessed tokens.
 
-#include "resource_script.h"
+#include "resource_script/resource_script.h"
 #include "resource_script_cursor.h"
 #include "resource_script_lexer.h"
 

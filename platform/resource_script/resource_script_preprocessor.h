@@ -3,7 +3,7 @@
 // The preprocessing stage of the resource-script reader: runs #include, #define and
 // #pragma code_page, and replaces every defined name in the remaining tokens by its value.
 
-#include "resource_script.h"
+#include "resource_script/resource_script.h"
 #include "resource_script_lexer.h"
 
 #include <cstddef>

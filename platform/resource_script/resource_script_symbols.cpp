@@ -1,6 +1,6 @@
 #include "resource_script_symbols.h"
 
-#include "ascii_text.h"
+#include "text/ascii_text.h"
 
 #include <algorithm>
 #include <array>

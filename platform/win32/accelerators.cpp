@@ -2,9 +2,9 @@
 // applied to the messages of its modal loop by a message-filter hook, which the dialog manager
 // calls for each message before it handles it (IsDialogMessage, MSGF_DIALOGBOX).
 
-#include "backend.h"
+#include "backend/backend.h"
+#include "backend/report.h"
 #include "layer_window.h"
-#include "report.h"
 
 #include <string>
 

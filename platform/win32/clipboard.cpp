@@ -1,7 +1,7 @@
 // The Win32 backend's clipboard: text as CF_UNICODETEXT, its lines ended with CR LF as Windows
 // programs expect them.
 
-#include "backend.h"
+#include "backend/backend.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // The drawing of the Win32 backend: GDI on the paint context a window or an image gives.
 
-#include "backend.h"
+#include "backend/backend.h"
 #include "text.h"
 
 #include <cstring>

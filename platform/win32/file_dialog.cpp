@@ -1,7 +1,7 @@
 // The Win32 backend's save-file dialog: the system's own (GetSaveFileNameW), which speaks the
 // language of the user's Windows; the file types are the program's Spanish texts.
 
-#include "backend.h"
+#include "backend/backend.h"
 #include "text.h"
 
 #include <commdlg.h>

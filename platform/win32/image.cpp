@@ -1,7 +1,7 @@
 // Images in memory of the Win32 backend: 24-bit top-down DIB sections, drawn on through a
 // memory DC, and written as PNG by the Windows Imaging Component's encoder.
 
-#include "backend.h"
+#include "backend/backend.h"
 
 #include <objbase.h>
 #include <wincodec.h>

@@ -1,7 +1,7 @@
 #include "layer_window.h"
 
+#include "backend/window_map.h"
 #include "list_view.h"
-#include "window_map.h"
 
 #include <memory>
 #include <unordered_map>

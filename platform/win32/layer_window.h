@@ -5,7 +5,7 @@
 // map (window_map::Deliver) and its standard processing is the window's own procedure. It also
 // feeds the list views their rows and tells the framework when a window goes.
 
-#include "backend.h"
+#include "backend/backend.h"
 
 class ListView;
 

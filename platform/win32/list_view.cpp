@@ -1,6 +1,6 @@
 #include "list_view.h"
 
-#include "backend.h"
+#include "backend/backend.h"
 #include "layer_window.h"
 #include "text.h"
 
@@ -137,6 +137,18 @@ void ReplaceTemplateListViews(HWND dialog)
 }
 
 namespace backend {
+
+ListRows* ListRowsOf(HWND list)
+{
+    ListView* view = layer_window::ListOf(list);
+    return view != nullptr ? &view->Rows() : nullptr;
+}
+
+int InsertListColumn(HWND list, int column, std::string_view heading, int format, int widthPixels)
+{
+    ListView* view = layer_window::ListOf(list);
+    return view != nullptr ? view->InsertColumn(column, heading, format, widthPixels) : -1;
+}
 
 std::vector<ListRowSpan> SelectedListRows(HWND list)
 {

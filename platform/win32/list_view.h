@@ -6,7 +6,7 @@
 // the top costs one LVM_SETITEMCOUNT when the batch is published.
 
 #include "afxwin.h"
-#include "list_rows.h"
+#include "backend/list_rows.h"
 
 class ListView final : private ListRowsObserver {
 public:

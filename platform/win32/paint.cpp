@@ -1,6 +1,6 @@
 // Painting in the Win32 backend: BeginPaint and EndPaint while a window handles WM_PAINT.
 
-#include "backend.h"
+#include "backend/backend.h"
 #include "layer_window.h"
 
 #include <map>

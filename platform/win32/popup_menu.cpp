@@ -1,8 +1,8 @@
 // The Win32 backend's menus from the resources (LoadMenuW on what windres compiled) and their
 // popups (TrackPopupMenu, which posts the chosen command to the owner).
 
-#include "backend.h"
-#include "report.h"
+#include "backend/backend.h"
+#include "backend/report.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // The program's resources in the Win32 backend: what windres compiled into the executable.
 
-#include "backend.h"
-#include "report.h"
+#include "backend/backend.h"
+#include "backend/report.h"
 #include "text.h"
 
 #include <string>

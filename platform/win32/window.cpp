@@ -1,6 +1,6 @@
 // Messages, texts, focus and state of the Win32 backend's windows.
 
-#include "backend.h"
+#include "backend/backend.h"
 #include "layer_window.h"
 #include "list_view.h"
 #include "text.h"
@@ -60,36 +60,6 @@ RECT WindowRect(HWND window)
     RECT rect{};
     GetWindowRect(window, &rect);
     return rect;
-}
-
-HMENU SystemMenu(HWND window, bool revert)
-{
-    if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_SYSMENU) == 0) return nullptr;
-    return GetSystemMenu(window, revert ? TRUE : FALSE);
-}
-
-bool AppendMenuEntry(HMENU menu, UINT flags, UINT_PTR id, std::string_view text)
-{
-    if ((flags & MF_SEPARATOR) != 0) return AppendMenuW(menu, flags, 0, nullptr) != FALSE;
-    return AppendMenuW(menu, flags, id, win32_text::Wide(text).c_str()) != FALSE;
-}
-
-UINT MenuEntryCount(HMENU menu)
-{
-    const int count = GetMenuItemCount(menu);
-    return count > 0 ? static_cast<UINT>(count) : 0;
-}
-
-ListRows* ListRowsOf(HWND list)
-{
-    ListView* view = layer_window::ListOf(list);
-    return view != nullptr ? &view->Rows() : nullptr;
-}
-
-int InsertListColumn(HWND list, int column, std::string_view heading, int format, int widthPixels)
-{
-    ListView* view = layer_window::ListOf(list);
-    return view != nullptr ? view->InsertColumn(column, heading, format, widthPixels) : -1;
 }
 
 }  // namespace backend

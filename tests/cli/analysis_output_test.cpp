@@ -1,4 +1,4 @@
-#include "analysis_text.h"
+#include "report/analysis_text.h"
 
 #include <gtest/gtest.h>
 

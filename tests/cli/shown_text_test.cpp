@@ -1,4 +1,4 @@
-#include "shown_text.h"
+#include "cli/shown_text.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // bit for bit what a plain evaluation of the formula gives on this machine: every term, in
 // order, with std::sin and std::cos.
 
-#include "extremum_scan.h"
+#include "core/extremum_scan.h"
 
 #include <gtest/gtest.h>
 

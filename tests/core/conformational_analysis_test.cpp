@@ -1,7 +1,7 @@
-#include "conformational_analysis.h"
-#include "extremum_scan.h"
-#include "number_text.h"
-#include "potential.h"
+#include "core/conformational_analysis.h"
+#include "core/extremum_scan.h"
+#include "core/potential.h"
+#include "text/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "potential.h"
+#include "core/potential.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "extremum_scan.h"
-#include "number_text.h"
+#include "core/extremum_scan.h"
+#include "text/number_text.h"
 
 #include <gtest/gtest.h>
 

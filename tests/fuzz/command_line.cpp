@@ -5,7 +5,7 @@
 // - or a request whose coefficients are finite and whose precision and temperature lie in their
 //   ranges.
 
-#include "command_line.h"
+#include "cli/command_line.h"
 #include "fuzz_check.h"
 
 #include <algorithm>

@@ -20,9 +20,9 @@
 // conformer has its images at those turns with the same basin weight (population times
 // exp(relative V / RT)) to 1e-12: equal populations but for the rounding of their levels.
 
-#include "conformational_analysis.h"
+#include "core/conformational_analysis.h"
+#include "core/potential.h"
 #include "fuzz_check.h"
-#include "potential.h"
 
 #include <algorithm>
 #include <array>

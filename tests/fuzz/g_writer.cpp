@@ -7,7 +7,7 @@
 //   that many digits, or six, as 180 is written "180".
 
 #include "fuzz_check.h"
-#include "number_text.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <bit>

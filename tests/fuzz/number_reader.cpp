@@ -8,7 +8,7 @@
 //   such; anything else is refused as no number, or as a number followed by other text.
 
 #include "fuzz_check.h"
-#include "number_text.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <bit>

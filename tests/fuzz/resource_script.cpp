@@ -8,7 +8,7 @@
 //   ID at most once per kind, and each lookup finds what the lists hold.
 
 #include "fuzz_check.h"
-#include "resource_script.h"
+#include "resource_script/resource_script.h"
 
 #include <algorithm>
 #include <cstdint>

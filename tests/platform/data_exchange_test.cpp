@@ -2,7 +2,7 @@
 // reported and focused, range ends, number texts independent of the locale.
 
 #include "gui_test_support.h"
-#include "number_text.h"
+#include "text/number_text.h"
 
 #include <cmath>
 #include <limits>

@@ -2,9 +2,9 @@
 // it, the tab order, names for screen readers, captions, icons and placement. The pictures of
 // both dialogs, checked for their size, are written into the build folder for a look.
 
-#include "dialog_units.h"
 #include "gui_test_support.h"
 #include "qt_gui_test.h"
+#include "resource_script/dialog_units.h"
 
 #include <QFontMetrics>
 #include <QIcon>

@@ -1,7 +1,7 @@
 // The rows of a list as its view is told of them: what the view sees between a change and its
 // publication, and what each observer call sees.
 
-#include "list_rows.h"
+#include "backend/list_rows.h"
 
 #include <gtest/gtest.h>
 

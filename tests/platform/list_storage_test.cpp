@@ -1,4 +1,4 @@
-#include "list_storage.h"
+#include "backend/list_storage.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // the layer's own reader makes of res/zelmara.rc: both readers must agree on every dialog,
 // control, string, picture and version field, accented texts included.
 
-#include "resource_script.h"
+#include "resource_script/resource_script.h"
 
 #include <windows.h>
 

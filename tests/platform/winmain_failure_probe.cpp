@@ -7,10 +7,10 @@
 
 #include "afxcmn.h"
 #include "afxwin.h"
-#include "dialog_builder.h"
-#include "dialog_window.h"
+#include "qt/dialog_builder.h"
+#include "qt/dialog_window.h"
 #include "resource.h"
-#include "window_styles.h"
+#include "resource_script/window_styles.h"
 
 #include <cstdio>
 #include <functional>

@@ -5,7 +5,7 @@
 // driver behind, or when the test driver cannot do what a test asked.
 
 #include "afxwin.h"
-#include "test_driver.h"
+#include "testing/test_driver.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // and pictures of what it paints.
 
 #include "gui_test.h"
-#include "testing.h"
+#include "testing/qt_testing.h"
 
 #include <QImage>
 #include <QLineEdit>

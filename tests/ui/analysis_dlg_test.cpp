@@ -2,9 +2,9 @@
 // system menu and shortcut with the fields as typed, its lists, the temperature it refuses and
 // the populations it recomputes. Runs on every backend.
 
-#include "analysis_dlg.h"
-#include "potential_plot.h"
-#include "svg_plot.h"
+#include "report/potential_plot.h"
+#include "report/svg_plot.h"
+#include "ui/analysis_dlg.h"
 #include "ui_test_support.h"
 
 #include <cstdlib>

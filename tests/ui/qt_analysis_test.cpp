@@ -1,8 +1,8 @@
 // What only the Qt backend shows of the conformational analysis: the plot's pixels, a picture of
 // the dialog, and the names assistive technologies read.
 
-#include "potential_plot.h"
 #include "qt_gui_test.h"
+#include "report/potential_plot.h"
 #include "ui_test_support.h"
 
 #include <QColor>

@@ -3,7 +3,7 @@
 // typed without one.
 
 #include "qt_gui_test.h"
-#include "scan_table.h"
+#include "report/scan_table.h"
 #include "ui_test_support.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // clipboard's text, the saved file's bytes, and saves that fail without touching any file.
 // Runs on every backend.
 
-#include "scan_table.h"
+#include "report/scan_table.h"
 #include "ui_test_support.h"
 
 #include <filesystem>

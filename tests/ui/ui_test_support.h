@@ -4,11 +4,11 @@
 // backend through the test driver, ways to read the result list and press the compute button
 // as a user does, and a folder for the files a test saves.
 
-#include "about_dlg.h"
-#include "extrema_app.h"
-#include "extrema_dlg.h"
+#include "app/extrema_app.h"
 #include "gui_test.h"
-#include "number_text.h"
+#include "text/number_text.h"
+#include "ui/about_dlg.h"
+#include "ui/extrema_dlg.h"
 
 #include <filesystem>
 #include <string>
