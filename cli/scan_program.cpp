@@ -4,6 +4,7 @@
 #include "analysis_text.h"
 #include "atomic_file.h"
 #include "command_line.h"
+#include "file_write_text.h"
 #include "grid_json.h"
 #include "ordered_pieces.h"
 #include "potential_plot.h"
@@ -61,8 +62,9 @@ int Analyze(const ScanRequest& request)
     const PlotScene scene = PlotPotential(request.coefficients, analysis, kPlotFileWidth, kPlotFileHeight);
     const std::string svg = WriteSvg(scene);
     const auto writeSvg = [&svg](const auto& write) { write(svg); };
-    if (WriteFileAtomically(request.plotPath, writeSvg).ok()) return 0;
-    WriteError("no se pudo escribir la gráfica en " + Quoted(request.plotPath));
+    const FileWriteOutcome outcome = WriteFileAtomically(request.plotPath, writeSvg);
+    if (outcome.ok()) return 0;
+    WriteError("no se pudo escribir la gráfica en " + Quoted(request.plotPath) + ": " + FileWriteReasonText(outcome));
     return kExitFailed;
 }
 
@@ -97,6 +99,13 @@ int Run(std::span<const std::string_view> arguments)
 }
 
 }  // namespace
+
+int RefuseArgumentNotText(std::size_t position)
+{
+    WriteError("el argumento " + std::to_string(position) +
+               " no es texto válido: tiene un carácter UTF-16 incompleto (un sustituto suelto)");
+    return kExitBadArguments;
+}
 
 int RunScanProgram(std::span<const std::string_view> arguments)
 {
