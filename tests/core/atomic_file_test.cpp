@@ -128,7 +128,9 @@ TEST_F(AtomicFileTest, AReadOnlyOrHeldFileIsLeftAsItWasWithNothingBeside)
         const FileWriteOutcome outcome = WriteFileAtomically(Target(), [](const auto& write) { write("new"); });
         CloseHandle(held);
         EXPECT_FALSE(outcome.ok());
-        if (readOnly) EXPECT_EQ(outcome.error, FileWriteError::NoPermission);
+        if (readOnly) {
+            EXPECT_EQ(outcome.error, FileWriteError::NoPermission);
+        }
         EXPECT_EQ(FilesInFolder(), 1);
         SetFileAttributesW(m_file.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(TargetText(), "old\n");
