@@ -58,10 +58,6 @@ FileWriteError Classify(std::error_code reason)
     if (reason == errc::illegal_byte_sequence) return FileWriteError::InvalidName;
     if (reason == errc::too_many_symbolic_link_levels) return FileWriteError::TooManyLinks;
     if (reason == errc::device_or_resource_busy || reason == errc::text_file_busy) return FileWriteError::InUse;
-#ifdef _WIN32
-    constexpr int kSharingViolation = 32;   // ERROR_SHARING_VIOLATION
-    if (reason == std::error_code(kSharingViolation, std::system_category())) return FileWriteError::InUse;
-#endif
     if (reason == errc::not_enough_memory) return FileWriteError::NoMemory;
     return FileWriteError::Other;
 }

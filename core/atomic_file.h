@@ -26,7 +26,7 @@ enum class FileWriteError {
     NameTooLong,    // the name or the whole path is longer than the system takes
     InvalidName,    // the name is not valid UTF-8 text
     TooManyLinks,   // a chain of symbolic links too long, or a loop
-    InUse,          // another program holds the file and does not let it be replaced
+    InUse,          // the system says the file is busy (EBUSY, ETXTBSY)
     NoMemory,       // the contents could not be made
     Other,          // see the system's error code
 };

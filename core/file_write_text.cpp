@@ -15,7 +15,7 @@ std::string FileWriteReasonText(const FileWriteOutcome& outcome)
     case FileWriteError::NameTooLong: return "nombre demasiado largo";
     case FileWriteError::InvalidName: return "el nombre no es texto válido: tiene un carácter incompleto";
     case FileWriteError::TooManyLinks: return "demasiados enlaces simbólicos encadenados, o un enlace en bucle";
-    case FileWriteError::InUse: return "otro programa tiene el archivo abierto";
+    case FileWriteError::InUse: return "el archivo está en uso";
     case FileWriteError::NoMemory: return "no hay memoria suficiente";
     case FileWriteError::None:
     case FileWriteError::Other: break;
