@@ -62,6 +62,7 @@ int Analyze(const ScanRequest& request)
     const PlotScene scene = PlotPotential(request.coefficients, analysis, kPlotFileWidth, kPlotFileHeight);
     const std::string svg = WriteSvg(scene);
     const auto writeSvg = [&svg](const auto& write) { write(svg); };
+    std::fflush(stdout);   // the analysis first, should the plot go to the same pipe (/dev/stdout)
     const FileWriteOutcome outcome = WriteFileAtomically(request.plotPath, writeSvg);
     if (outcome.ok()) return 0;
     WriteError("no se pudo escribir la gráfica en " + Quoted(request.plotPath) + ": " + FileWriteReasonText(outcome));

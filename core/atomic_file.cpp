@@ -381,12 +381,13 @@ FileWriteOutcome WriteFileAtomically(const std::string& path, const FileContents
     } catch (const fs::filesystem_error&) {   // Windows: no UTF-16 form
         return Failure(std::errc::illegal_byte_sequence);
     }
-    if (const std::error_code reason = FollowLinks(target)) return Failure(reason);
-
+    // What the system reaches through any links: a pipe named by a link that is no path
+    // (/dev/stdout, whose /proc link reads "pipe:[...]") is written through that name.
     std::error_code ignored;
     const fs::file_status existing = fs::status(target, ignored);
     if (fs::is_directory(existing)) return Failure(std::errc::is_a_directory);
     if (fs::exists(existing) && !fs::is_regular_file(existing)) return WriteThrough(target, contents);
+    if (const std::error_code reason = FollowLinks(target)) return Failure(reason);
     const bool replacing = fs::is_regular_file(existing);
     if (replacing && !MayWrite(target)) return Failure(std::errc::permission_denied);
     return WriteBeside(target, replacing, contents);

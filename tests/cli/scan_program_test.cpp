@@ -209,6 +209,10 @@ TEST(ScanProgram, PlotIsWrittenWholeOrNotAtAll)
         EXPECT_EQ(failed.err, "zelmara-scan: no se pudo escribir la gráfica en \"" + target + "\": " + reason + "\n");
     }
     EXPECT_TRUE(FileText(folder + "/V3 = 3.svg").ends_with("</svg>\n"));
+    // Standard output a pipe: /dev/stdout's link reads "pipe:[...]", no path, and is written through.
+    const ProgramRun piped = RunScan({"--analyze", "--v3", "3", "--plot", "/dev/stdout"});
+    EXPECT_EQ(piped.exitStatus, 0) << piped.err;
+    EXPECT_TRUE(piped.out == written.out + FileText(folder + "/V3 = 3.svg")) << "not the analysis, then the plot";
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
