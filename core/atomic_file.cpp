@@ -78,7 +78,7 @@ FileWriteOutcome Failure(std::errc reason)
 int OpenForWriting(const fs::path& path, bool createNew)
 {
     int descriptor = -1;
-    const int flags = _O_WRONLY | _O_BINARY | (createNew ? _O_CREAT | _O_EXCL : 0);
+    const int flags = _O_WRONLY | _O_BINARY | (createNew ? _O_CREAT | _O_EXCL : _O_APPEND);
     errno = _wsopen_s(&descriptor, path.c_str(), flags, _SH_DENYNO, _S_IREAD | _S_IWRITE);
     return descriptor;
 }
@@ -101,7 +101,7 @@ std::uint64_t ProcessNumber()
 #else
 int OpenForWriting(const fs::path& path, bool createNew)
 {
-    const int flags = O_WRONLY | O_CLOEXEC | O_NOCTTY | (createNew ? O_CREAT | O_EXCL : 0);
+    const int flags = O_WRONLY | O_CLOEXEC | O_NOCTTY | (createNew ? O_CREAT | O_EXCL : O_APPEND);
     int descriptor;
     do {
         descriptor = open(path.c_str(), flags, 0666);
@@ -223,11 +223,14 @@ fs::path PathFromUtf8(const std::string& path)
 }
 
 // Follows the symbolic links from path to the file the last one names (which need not exist);
-// an error only for a chain longer than kMostLinks or a link that cannot be read.
-std::error_code FollowLinks(fs::path& path)
+// an error only for a chain longer than kMostLinks or a link that cannot be read. openFile is
+// set when the chain passes through /proc, whose links name files a process has open
+// (/dev/stdout), not places to put a new file.
+std::error_code FollowLinks(fs::path& path, bool& openFile)
 {
     for (int hop = 0; hop <= kMostLinks; ++hop) {
         std::error_code reason;
+        openFile = openFile || path.native().starts_with(fs::path("/proc/").native());
         if (!fs::is_symlink(fs::symlink_status(path, reason))) return {};
         const fs::path next = fs::read_symlink(path, reason);
         if (reason) return reason;
@@ -338,7 +341,8 @@ FileWriteOutcome TakeOver(int descriptor, const fs::path& target)
 }
 #endif
 
-// A pipe, a device or the like: opened as it is and written, with no temporary file.
+// A pipe, a device or an open file: opened as it is and written at its end, with no temporary
+// file.
 FileWriteOutcome WriteThrough(const fs::path& target, const FileContents& contents)
 {
     const int descriptor = OpenForWriting(target, false);
@@ -387,7 +391,11 @@ FileWriteOutcome WriteFileAtomically(const std::string& path, const FileContents
     const fs::file_status existing = fs::status(target, ignored);
     if (fs::is_directory(existing)) return Failure(std::errc::is_a_directory);
     if (fs::exists(existing) && !fs::is_regular_file(existing)) return WriteThrough(target, contents);
-    if (const std::error_code reason = FollowLinks(target)) return Failure(reason);
+    fs::path resolved = target;
+    bool openFile = false;
+    if (const std::error_code reason = FollowLinks(resolved, openFile)) return Failure(reason);
+    if (openFile && fs::exists(existing)) return WriteThrough(target, contents);
+    target = resolved;
     const bool replacing = fs::is_regular_file(existing);
     if (replacing && !MayWrite(target)) return Failure(std::errc::permission_denied);
     return WriteBeside(target, replacing, contents);

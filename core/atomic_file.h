@@ -5,7 +5,8 @@
 // that does not exist or vanished, no permission, a full disk, a file size limit, no memory),
 // the target keeps its old contents and no temporary file is left. A symbolic link is followed:
 // the file it names is replaced and the link stays. A pipe, a device or any other file that is
-// neither a regular file nor a folder is written straight through, as it is. Free of any toolkit.
+// neither a regular file nor a folder is written straight through, as it is, at its end; so is a
+// file named through /proc (/dev/stdout redirected to a file). Free of any toolkit.
 
 #include <functional>
 #include <string>

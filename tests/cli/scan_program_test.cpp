@@ -213,10 +213,13 @@ TEST(ScanProgram, PlotIsWrittenWholeOrNotAtAll)
     const ProgramRun piped = RunScan({"--analyze", "--v3", "3", "--plot", "/dev/stdout"});
     EXPECT_EQ(piped.exitStatus, 0) << piped.err;
     EXPECT_TRUE(piped.out == written.out + FileText(folder + "/V3 = 3.svg")) << "not the analysis, then the plot";
+    // ... or a file: it is written after the analysis, not replaced.
+    EXPECT_EQ(RunScan({"--analyze", "--v3", "3", "--plot", "/dev/stdout"}, ShellQuoted(folder + "/both")).exitStatus, 0);
+    EXPECT_TRUE(FileText(folder + "/both") == piped.out) << "not the analysis, then the plot";
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"V3 = 3.svg", "link.svg", "plot.svg"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"V3 = 3.svg", "both", "link.svg", "plot.svg"}));
 }
 
 TEST(ScanProgram, HelpVersionAndFailedWrites)
