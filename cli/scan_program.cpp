@@ -9,6 +9,7 @@
 #include "report/scan_table.h"
 #include "report/svg_plot.h"
 #include "system/atomic_file.h"
+#include "system/file_write_text.h"
 #include "system/ordered_pieces.h"
 #include "usage_text.h"
 
@@ -61,8 +62,10 @@ int Analyze(const ScanRequest& request)
     const PlotScene scene = PlotPotential(request.coefficients, analysis, kPlotFileWidth, kPlotFileHeight);
     const std::string svg = WriteSvg(scene);
     const auto writeSvg = [&svg](const auto& write) { write(svg); };
-    if (WriteFileAtomically(request.plotPath, writeSvg).ok()) return 0;
-    WriteError("no se pudo escribir la gráfica en " + Quoted(request.plotPath));
+    std::fflush(stdout);   // the analysis first, should the plot go to the same pipe (/dev/stdout)
+    const FileWriteOutcome outcome = WriteFileAtomically(request.plotPath, writeSvg);
+    if (outcome.ok()) return 0;
+    WriteError("no se pudo escribir la gráfica en " + Quoted(request.plotPath) + ": " + FileWriteReasonText(outcome));
     return kExitFailed;
 }
 
@@ -97,6 +100,13 @@ int Run(std::span<const std::string_view> arguments)
 }
 
 }  // namespace
+
+int RefuseArgumentNotText(std::size_t position)
+{
+    WriteError("el argumento " + std::to_string(position) +
+               " no es texto válido: tiene un carácter UTF-16 incompleto (un sustituto suelto)");
+    return kExitBadArguments;
+}
 
 int RunScanProgram(std::span<const std::string_view> arguments)
 {

@@ -24,14 +24,6 @@
 // Strings of the result list's copy and save.
 #define IDS_SAVE_FILTER                 140
 #define IDS_SAVE_FAILED                 141
-#define IDS_SAVE_NO_FOLDER              142
-#define IDS_SAVE_NO_PERMISSION          143
-#define IDS_SAVE_IS_FOLDER              144
-#define IDS_SAVE_NO_SPACE               145
-#define IDS_SAVE_TOO_LARGE              146
-#define IDS_SAVE_READ_ONLY              147
-#define IDS_SAVE_NO_MEMORY              148
-#define IDS_SAVE_OTHER                  149
 #define IDS_COPY_FAILED                 150
 
 // Commands of the result list's context menu.

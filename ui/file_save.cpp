@@ -1,26 +1,6 @@
 #include "file_save.h"
 
-#include "resource.h"
-
-namespace {
-
-UINT ReasonText(FileWriteError error)
-{
-    switch (error) {
-    case FileWriteError::NoFolder: return IDS_SAVE_NO_FOLDER;
-    case FileWriteError::NoPermission: return IDS_SAVE_NO_PERMISSION;
-    case FileWriteError::IsFolder: return IDS_SAVE_IS_FOLDER;
-    case FileWriteError::NoSpace: return IDS_SAVE_NO_SPACE;
-    case FileWriteError::TooLarge: return IDS_SAVE_TOO_LARGE;
-    case FileWriteError::ReadOnly: return IDS_SAVE_READ_ONLY;
-    case FileWriteError::NoMemory: return IDS_SAVE_NO_MEMORY;
-    case FileWriteError::None:
-    case FileWriteError::Other: break;
-    }
-    return IDS_SAVE_OTHER;
-}
-
-}  // namespace
+#include "system/file_write_text.h"
 
 bool HasExtension(const std::string& path, const char* extension)
 {
@@ -35,12 +15,7 @@ bool HasExtension(const std::string& path, const char* extension)
 
 void ReportFileWriteFailure(UINT messageId, const std::string& path, const FileWriteOutcome& outcome)
 {
-    CString reason;
-    if (outcome.error == FileWriteError::Other)
-        AfxFormatString1(reason, IDS_SAVE_OTHER, std::to_string(outcome.systemError.value()).c_str());
-    else
-        reason.LoadString(ReasonText(outcome.error));
     CString message;
-    AfxFormatString2(message, messageId, path.c_str(), reason);
+    AfxFormatString2(message, messageId, path.c_str(), FileWriteReasonText(outcome).c_str());
     AfxMessageBox(message, MB_ICONEXCLAMATION);
 }

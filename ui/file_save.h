@@ -12,5 +12,5 @@
 bool HasExtension(const std::string& path, const char* extension);
 
 // Shows string resource messageId in a warning box, %1 replaced by path and %2 by why the write
-// failed (the IDS_SAVE_ reason texts).
+// failed (FileWriteReasonText).
 void ReportFileWriteFailure(UINT messageId, const std::string& path, const FileWriteOutcome& outcome);

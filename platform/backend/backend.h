@@ -65,10 +65,13 @@ struct SaveFileRequest {
     bool confirmOverwrite = true;   // ask before an existing file is replaced
 };
 
-// The user's choice: the file (UTF-8 path) and the filter chosen last, from 1.
+// The user's choice: the file (UTF-8 path) and the filter chosen last, from 1. A name with no
+// UTF-8 form (a lone UTF-16 surrogate) is not replaced by another: nameIsText is false and path
+// empty.
 struct SaveFileChoice {
     std::string path;
     int filterIndex = 1;
+    bool nameIsText = true;
 };
 
 // Shows the system's save-file dialog, modal to owner, in Spanish, and waits for the user. A

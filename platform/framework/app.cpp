@@ -4,9 +4,20 @@
 #include "backend/report.h"
 #include "framework/hooks.h"
 
+#include <string>
+
 namespace {
 
 CWinApp* g_application = nullptr;
+
+// What kept the window from appearing, in one message box.
+void ShowFatalErrors()
+{
+    std::string text = "Zelmara no ha podido abrir su ventana:\n";
+    for (const std::string& message : FatalErrorMessages()) text += "\n- " + message;
+    text += "\n\nEs posible que el programa esté dañado: vuelva a instalarlo.";
+    AfxMessageBox(text.c_str(), MB_ICONERROR);
+}
 
 }  // namespace
 
@@ -57,17 +68,19 @@ void CWinApp::OnHelp()
 
 int AfxWinMain(int argc, char** argv)
 {
-    CWinApp* application = AfxGetApp();
-    if (application == nullptr) {
-        ReportFatalError("el programa no tiene objeto de aplicación");
-        return 1;
-    }
     // The toolkit is given the program's name alone: the command line is ignored.
     const std::unique_ptr<backend::Toolkit> toolkit =
         backend::StartToolkit(argc > 0 && argv[0] != nullptr ? argv[0] : "zelmara");
-    const int status = application->InitInstance() ? application->Run() : application->ExitInstance();
+    CWinApp* application = AfxGetApp();
+    int status = 1;
+    if (application == nullptr)
+        ReportFatalError("el programa no tiene objeto de aplicación");
+    else
+        status = application->InitInstance() ? application->Run() : application->ExitInstance();
+    if (!FatalErrorReported()) return status;
     // A window the program needed could not be made: the run failed, whatever the status says.
-    return FatalErrorReported() ? 1 : status;
+    ShowFatalErrors();
+    return 1;
 }
 
 int AfxMessageBox(LPCTSTR text, UINT type, UINT)

@@ -3,6 +3,7 @@
 #include "backend/backend.h"
 #include "backend/report.h"
 #include "framework/hooks.h"
+#include "system/file_write_text.h"
 
 #include <optional>
 
@@ -60,6 +61,12 @@ INT_PTR CFileDialog::DoModal()
     const std::optional<backend::SaveFileChoice> choice =
         replacement ? replacement(request) : backend::AskSaveFileName(OwnerWindow(m_pParentWnd), request);
     if (!choice) return IDCANCEL;
+    if (!choice->nameIsText) {
+        const std::string reason = FileWriteReasonText({FileWriteError::InvalidName, {}});
+        AfxMessageBox(("No se puede guardar con ese nombre: " + reason + ".\n\nNingún archivo ha cambiado.").c_str(),
+                      MB_ICONEXCLAMATION);
+        return IDCANCEL;
+    }
     m_pathName = choice->path;
     m_filterIndex = choice->filterIndex;
     return IDOK;

@@ -61,8 +61,10 @@ std::optional<SaveFileChoice> AskSaveFileName(HWND owner, const SaveFileRequest&
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const qsizetype chosen = names.indexOf(dialog.selectedNameFilter());
-    return SaveFileChoice{dialog.selectedFiles().constFirst().toStdString(),
-                          chosen >= 0 ? static_cast<int>(chosen) + 1 : request.filterIndex};
+    const QString path = dialog.selectedFiles().constFirst();
+    const bool nameIsText = path.isValidUtf16();   // toStdString would replace a lone surrogate
+    return SaveFileChoice{nameIsText ? path.toStdString() : std::string(),
+                          chosen >= 0 ? static_cast<int>(chosen) + 1 : request.filterIndex, nameIsText};
 }
 
 }  // namespace backend

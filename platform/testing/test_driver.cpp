@@ -53,7 +53,15 @@ SaveFileDialogRecorder::SaveFileDialogRecorder(std::optional<std::string> path, 
         [this, path, filterIndex](const backend::SaveFileRequest& request) -> std::optional<backend::SaveFileChoice> {
         m_requests.push_back(request);
         if (!path) return std::nullopt;
-        return backend::SaveFileChoice{*path, filterIndex};
+        return backend::SaveFileChoice{*path, filterIndex, true};
+    };
+}
+
+SaveFileDialogRecorder::SaveFileDialogRecorder(backend::SaveFileChoice choice)
+{
+    platform_hooks::SaveFileDialogOverride() = [this, choice](const backend::SaveFileRequest& request) {
+        m_requests.push_back(request);
+        return std::optional<backend::SaveFileChoice>(choice);
     };
 }
 

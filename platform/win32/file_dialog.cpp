@@ -35,7 +35,8 @@ std::optional<SaveFileChoice> AskSaveFileName(HWND owner, const SaveFileRequest&
     dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                    (request.confirmOverwrite ? OFN_OVERWRITEPROMPT : 0);
     if (!GetSaveFileNameW(&dialog)) return std::nullopt;
-    return SaveFileChoice{win32_text::Utf8(file.c_str()), static_cast<int>(dialog.nFilterIndex)};
+    const std::optional<std::string> path = win32_text::StrictUtf8(file.c_str());
+    return SaveFileChoice{path.value_or(""), static_cast<int>(dialog.nFilterIndex), path.has_value()};
 }
 
 }  // namespace backend

@@ -23,6 +23,17 @@ std::string Utf8(std::wstring_view text)
     return utf8;
 }
 
+std::optional<std::string> StrictUtf8(std::wstring_view text)
+{
+    if (text.empty()) return std::string();
+    const int size = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text.data(), size, nullptr, 0, nullptr, nullptr);
+    if (length == 0) return std::nullopt;
+    std::string utf8(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text.data(), size, utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}
+
 void CopyWide(std::string_view text, wchar_t* buffer, int capacity)
 {
     if (buffer == nullptr || capacity <= 0) return;

@@ -4,6 +4,7 @@
 
 #include "afx_types.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,8 @@ namespace win32_text {
 
 std::wstring Wide(std::string_view text);
 std::string Utf8(std::wstring_view text);
+// text as UTF-8, or nullopt when it holds a lone surrogate (which Utf8 replaces with U+FFFD).
+std::optional<std::string> StrictUtf8(std::wstring_view text);
 
 // Writes text into buffer (capacity wide characters, NUL included), cut to fit.
 void CopyWide(std::string_view text, wchar_t* buffer, int capacity);

@@ -180,28 +180,46 @@ std::string FileText(const std::string& path)
 }
 
 // The plot replaces its file whole, or leaves everything as it was: a failure is reported with
-// status 1 and leaves no temporary file behind, while the analysis itself is still printed.
+// its reason and status 1 and leaves no temporary file behind, while the analysis itself is
+// still printed. A link stays a link, and a file size limit does not end the program.
 TEST(ScanProgram, PlotIsWrittenWholeOrNotAtAll)
 {
     const std::string folder = ::testing::TempDir() + "zelmara-scan-plot-" + std::to_string(getpid());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder + "/plot.svg");
     std::ofstream(folder + "/V3 = 3.svg") << "old";
-    const ProgramRun written = RunScan({"--analyze", "--v3", "3", "--plot", folder + "/V3 = 3.svg"});
+    std::filesystem::create_symlink("V3 = 3.svg", folder + "/link.svg");
+    const ProgramRun written = RunScan({"--analyze", "--v3", "3", "--plot", folder + "/link.svg"});
     EXPECT_EQ(written.exitStatus, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder + "/link.svg"));
     EXPECT_TRUE(FileText(folder + "/V3 = 3.svg").starts_with("<?xml"));
     EXPECT_TRUE(FileText(folder + "/V3 = 3.svg").ends_with("</svg>\n"));
 
-    for (const std::string& target : {folder + "/missing/plot.svg", folder + "/plot.svg"}) {
-        const ProgramRun failed = RunScan({"--analyze", "--v3", "3", "--plot", target});
+    const struct {
+        std::string target, prefix, reason;
+    } failures[] = {
+        {folder + "/missing/plot.svg", "", "la carpeta no existe"},
+        {folder + "/plot.svg", "", "ese nombre es el de una carpeta"},
+        {folder + "/V3 = 3.svg", "ulimit -f 8; ", "el archivo supera el tamaño máximo permitido"},
+    };
+    for (const auto& [target, prefix, reason] : failures) {
+        const ProgramRun failed = RunScan({"--analyze", "--v3", "3", "--plot", target}, "", prefix);
         EXPECT_EQ(failed.exitStatus, 1);
         EXPECT_EQ(failed.out, written.out);
-        EXPECT_EQ(failed.err, "zelmara-scan: no se pudo escribir la gráfica en \"" + target + "\"\n");
+        EXPECT_EQ(failed.err, "zelmara-scan: no se pudo escribir la gráfica en \"" + target + "\": " + reason + "\n");
     }
+    EXPECT_TRUE(FileText(folder + "/V3 = 3.svg").ends_with("</svg>\n"));
+    // Standard output a pipe: /dev/stdout's link reads "pipe:[...]", no path, and is written through.
+    const ProgramRun piped = RunScan({"--analyze", "--v3", "3", "--plot", "/dev/stdout"});
+    EXPECT_EQ(piped.exitStatus, 0) << piped.err;
+    EXPECT_TRUE(piped.out == written.out + FileText(folder + "/V3 = 3.svg")) << "not the analysis, then the plot";
+    // ... or a file: it is written after the analysis, not replaced.
+    EXPECT_EQ(RunScan({"--analyze", "--v3", "3", "--plot", "/dev/stdout"}, ShellQuoted(folder + "/both")).exitStatus, 0);
+    EXPECT_TRUE(FileText(folder + "/both") == piped.out) << "not the analysis, then the plot";
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"V3 = 3.svg", "plot.svg"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"V3 = 3.svg", "both", "link.svg", "plot.svg"}));
 }
 
 TEST(ScanProgram, HelpVersionAndFailedWrites)

@@ -148,9 +148,15 @@ TEST_F(ResultsOutTest, SaveAsWritesTheLastComputationsTableAsZelmaraScanDoes)
             SaveFileDialogRecorder cancelled(std::nullopt);
             EXPECT_TRUE(ChooseContextMenuEntry(shown, IDC_RESULTS, IDM_SAVE_AS));
         }
+        {   // a name typed with a lone UTF-16 surrogate is refused, not written under another name
+            SaveFileDialogRecorder notText(backend::SaveFileChoice{"", 1, false});
+            EXPECT_TRUE(ChooseContextMenuEntry(shown, IDC_RESULTS, IDM_SAVE_AS));
+        }
         shown.EndDialog(IDCANCEL);
     });
-    EXPECT_EQ(boxes.Calls().size(), 1u);
+    ASSERT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_EQ(boxes.Calls()[1].text, "No se puede guardar con ese nombre: el nombre no es texto válido: tiene un "
+                                     "carácter incompleto.\n\nNingún archivo ha cambiado.");
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"datos.CSV", "sin_extension", "tabla.tsv"}));
 }
 

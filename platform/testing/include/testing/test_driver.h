@@ -60,10 +60,12 @@ private:
 
 // While alive, every save-file dialog is recorded instead of shown and answered as if the user
 // had chosen path (UTF-8, as the dialog returns it: with its extension) with filter filterIndex
-// (from 1), or, when path is nullopt, had pressed Cancel.
+// (from 1), or, when path is nullopt, had pressed Cancel; or answered with choice as it stands
+// (a name that is not text).
 class SaveFileDialogRecorder {
 public:
     explicit SaveFileDialogRecorder(std::optional<std::string> path, int filterIndex = 1);
+    explicit SaveFileDialogRecorder(backend::SaveFileChoice choice);
     SaveFileDialogRecorder(const SaveFileDialogRecorder&) = delete;
     SaveFileDialogRecorder& operator=(const SaveFileDialogRecorder&) = delete;
     ~SaveFileDialogRecorder();
