@@ -63,8 +63,9 @@ std::optional<ForceFieldFormat> GuessFormat(std::string_view fileName, std::stri
         return ForceFieldFormat::Gromacs;
     if (Contains(head, "dihedral coeffs") || Contains(head, "dihedral_coeff") || Contains(head, "dihedral_style"))
         return ForceFieldFormat::Lammps;
-    if (Contains(head, "\ndihe")) return ForceFieldFormat::Amber;
     if (Contains(head, "\ndihedrals") || Contains(head, "\nphi") || head.starts_with("dihedrals"))
         return ForceFieldFormat::Charmm;
+    if (Contains(head, "\ndihe\n") || Contains(head, "\ndihe\r") || head.starts_with("dihe\n"))
+        return ForceFieldFormat::Amber;
     return std::nullopt;
 }

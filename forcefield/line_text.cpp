@@ -76,16 +76,15 @@ bool LineCursor::Next(std::string_view& line)
 {
     if (done_) return false;
     const std::size_t end = rest_.find('\n');
-    line = rest_.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    ++number_;
     if (end == std::string_view::npos) {
         done_ = true;
         // A text that ends in a line end has no empty line after it.
-        if (rest_.empty() && number_ > 1) return false;
-    } else {
-        rest_.remove_prefix(end + 1);
+        if (rest_.empty() && number_ > 0) return false;
     }
+    line = rest_.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    ++number_;
+    if (end != std::string_view::npos) rest_.remove_prefix(end + 1);
     return true;
 }
 

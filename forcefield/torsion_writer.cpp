@@ -22,7 +22,8 @@ constexpr std::array<std::pair<ExportFormat, std::string_view>, 10> kNames{{
     {ExportFormat::LammpsMulti, "lammps-multi"},
 }};
 
-std::string Number(double value) { return FormatRoundTrip(value); }
+// Zero without its sign: "-0" reads back, but means nothing in a file.
+std::string Number(double value) { return FormatRoundTrip(value == 0 ? 0.0 : value); }
 
 // One periodic term k (1 + cos(n phi - delta)) per non-zero Vn, k >= 0 in kcal/mol and delta
 // 0 or 180 degrees; a single zero term for V = 0, so that every file has a line.
