@@ -68,7 +68,7 @@ TEST(ForceFieldListing, TableJsonAndUnreadableFiles)
     request.types = {"X", "\"q\"", "N", "C,"};
     request.typesGiven = true;
     ASSERT_EQ(ListForceField(request, out, notes, error), 0);
-    EXPECT_EQ(out.substr(out.find('\n') + 1, 17), "\"C, N \"\"q\"\" X\",");
+    EXPECT_EQ(out.substr(out.find('\n') + 1, 15), "\"C, N \"\"q\"\" X\",");
     request.json = true;
     request.types = {"CT"};
     ASSERT_EQ(ListForceField(request, out, notes, error), 0);
