@@ -90,7 +90,9 @@ void TorsionTerms::Refuse(const std::string& reason)
 
 void TorsionTerms::Finish(ForceFieldTorsion& torsion) const
 {
-    torsion.refusal = refusal_;
-    torsion.V = refusal_.empty() ? V_ : CoefficientSet{};
-    torsion.offset = refusal_.empty() ? offset_ : 0.0;
+    bool finite = std::isfinite(offset_);
+    for (std::size_t n = 1; n <= 6; ++n) finite = finite && std::isfinite(V_[n]);
+    torsion.refusal = !refusal_.empty() || finite ? refusal_ : "sus coeficientes se salen del intervalo representable";
+    torsion.V = torsion.refusal.empty() ? V_ : CoefficientSet{};
+    torsion.offset = torsion.refusal.empty() ? offset_ : 0.0;
 }

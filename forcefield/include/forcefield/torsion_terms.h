@@ -25,7 +25,8 @@ public:
     // Refuses the sum for the reason given (one Spanish line), unless it is refused already.
     void Refuse(const std::string& reason);
 
-    // Writes V, offset and refusal into torsion. A sum no term reached is V = 0, offset 0.
+    // Writes V, offset and refusal into torsion: refused too when a sum overflowed. A sum no
+    // term reached is V = 0, offset 0.
     void Finish(ForceFieldTorsion& torsion) const;
 
 private:
