@@ -6,6 +6,7 @@
 #include "number_text.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -92,7 +93,7 @@ public:
         for (const ForceFieldTorsion& torsion : file_.reading.torsions) {
             if (!Wanted(torsion)) continue;
             std::vector<std::string> cells{ShownTypes(torsion.types), Source(torsion)};
-            const ConformationalAnalysisResult analysis = Analysis(torsion);
+            const ConformationalAnalysisResult& analysis = Analysis(torsion);
             if (!torsion.converted() || !analysis.ok()) {
                 cells.push_back(torsion.converted() ? analysis.refusal : torsion.refusal);
                 row(cells);
@@ -124,7 +125,7 @@ public:
             json += "{\"types\": [";
             for (std::size_t i = 0; i < torsion.types.size(); ++i) json += (i ? ", " : "") + JsonString(torsion.types[i]);
             json += "], \"source\": " + JsonString(Source(torsion));
-            const ConformationalAnalysisResult analysis = Analysis(torsion);
+            const ConformationalAnalysisResult& analysis = Analysis(torsion);
             if (!torsion.converted() || !analysis.ok()) {
                 json += ", \"error\": " + JsonString(torsion.converted() ? analysis.refusal : torsion.refusal) + "}";
                 continue;
@@ -145,14 +146,19 @@ private:
         return !request_.typesGiven || TypesMatch(torsion.types, request_.types);
     }
 
-    ConformationalAnalysisResult Analysis(const ForceFieldTorsion& torsion) const
+    // Force fields repeat their parameters under many type names: each distinct V is analysed once.
+    const ConformationalAnalysisResult& Analysis(const ForceFieldTorsion& torsion) const
     {
-        if (!torsion.converted()) return {};
-        return AnalyzeConformations(torsion.V, request_.temperature);
+        static const ConformationalAnalysisResult kNone;
+        if (!torsion.converted()) return kNone;
+        auto [known, added] = analyses_.try_emplace(torsion.V);
+        if (added) known->second = AnalyzeConformations(torsion.V, request_.temperature);
+        return known->second;
     }
 
     const ScanRequest& request_;
     const ForceFieldFileReading& file_;
+    mutable std::map<CoefficientSet, ConformationalAnalysisResult> analyses_;
 };
 
 }  // namespace
