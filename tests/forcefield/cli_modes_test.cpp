@@ -53,7 +53,7 @@ TEST(ForceFieldOptions, TypesMatchBothWaysWithTheFilesWildcards)
 
 TEST(ForceFieldListing, TableJsonAndUnreadableFiles)
 {
-    const auto path = std::filesystem::temp_directory_path() / "zelmara_listing_test.prm";
+    const std::filesystem::path path = "zelmara_listing_test.prm";  // relative: no backslash to escape in JSON
     std::ofstream(path) << "DIHEDRALS\nCT CT CT CT 0.2 3 0\nHA CT CT HA 0.1 3 90\nC, N \"q\" X 0.1 1 0\n";
     ScanRequest request;
     request.forceFieldPath = path.string();
