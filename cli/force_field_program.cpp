@@ -99,8 +99,9 @@ public:
                 row(cells);
                 continue;
             }
-            for (std::size_t n = 1; n <= 6; ++n) cells.push_back(FormatRoundTrip(torsion.V[n]));
-            cells.push_back(FormatRoundTrip(torsion.offset));
+            // "%g", as every table of the program; --json has the exact values.
+            for (std::size_t n = 1; n <= 6; ++n) cells.push_back(FormatG(torsion.V[n]));
+            cells.push_back(FormatG(torsion.offset));
             std::string minima;
             for (const Conformer& conformer : analysis.analysis.conformers) {
                 if (!minima.empty()) minima += ' ';
