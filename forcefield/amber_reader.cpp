@@ -7,7 +7,6 @@
 #include <array>
 #include <optional>
 #include <cmath>
-#include <ranges>
 
 namespace {
 
@@ -39,10 +38,9 @@ std::optional<std::array<double, 4>> DihedralNumbers(std::string_view rest)
 {
     std::array<double, 4> numbers{};
     const std::vector<std::string_view> words = Words(rest);
-    if (words.size() >= 4 && std::ranges::all_of(std::views::iota(0, 4), [&](int i) {
-            return ReadDouble(words[static_cast<std::size_t>(i)], numbers[static_cast<std::size_t>(i)]);
-        }))
-        return numbers;
+    bool free = words.size() >= 4;
+    for (std::size_t i = 0; free && i < 4; ++i) free = ReadDouble(words[i], numbers[i]);
+    if (free) return numbers;
     // Fixed columns, where numbers may touch: I4 then three F15.
     static constexpr std::array<std::pair<std::size_t, std::size_t>, 4> kColumns{{{0, 4}, {4, 15}, {19, 15}, {34, 15}}};
     for (std::size_t i = 0; i < 4; ++i) {

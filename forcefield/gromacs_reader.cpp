@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::size_t kMaxIncludeDepth = 16;
 constexpr int kMaxIncludedFiles = 1000;
+constexpr std::size_t kMaxWords = 1000;
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -122,16 +123,20 @@ private:
             std::ranges::transform(section_, section_.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
             return;
         }
-        if (section_ == "dihedraltypes")
-            ReadDihedral(Expanded(content), file, number, true);
-        else if (section_ == "dihedrals")
-            ReadDihedral(Expanded(content), file, number, false);
+        if (section_ != "dihedraltypes" && section_ != "dihedrals") return;
+        const std::vector<std::string> words = Expanded(content);
+        if (words.size() > kMaxWords)
+            Fail(file, number, "la línea pasa de 1000 palabras con sus macros expandidas");
+        else
+            ReadDihedral(words, file, number, section_ == "dihedraltypes");
     }
 
+    // The line's words with each macro replaced by its own; it stops once past kMaxWords.
     std::vector<std::string> Expanded(std::string_view content) const
     {
         std::vector<std::string> words;
         for (std::string_view word : Words(content)) {
+            if (words.size() > kMaxWords) break;
             const auto macro = defines_.find(std::string(word));
             if (macro == defines_.end())
                 words.emplace_back(word);
