@@ -53,7 +53,11 @@ ForceFieldFileReading ReadForceFieldFile(const std::string& path, const ForceFie
     ForceFieldFileReading result;
     const IncludedFile file = ReadForceFieldText(path);
     if (!file.found || !file.error.empty()) {
-        result.reading.error = file.found ? file.error : path + ": no existe ese archivo";
+        std::error_code error;
+        const bool folder = std::filesystem::is_directory(std::filesystem::path(std::u8string(path.begin(), path.end())), error);
+        result.reading.error = file.found ? file.error
+                               : folder   ? path + ": es una carpeta, no un archivo"
+                                          : path + ": no existe ese archivo";
         return result;
     }
     const auto format = options.format ? options.format : GuessFormat(path, file.text);

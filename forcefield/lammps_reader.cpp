@@ -85,8 +85,8 @@ private:
         while (reading_.ok() && lines.Next(line)) {
             const std::size_t hash = line.find('#');
             const std::string_view content = Trimmed(line.substr(0, hash));
-            if (content.empty()) continue;
             const auto words = Words(content);
+            if (words.empty()) continue;
             int type = 0;
             if (section != Section::Other && ReadInteger(words[0], type)) {
                 if (section == Section::Impropers)

@@ -9,8 +9,7 @@ void ReadXmlTorsions(std::string_view text, const std::string& fileName, ForceFi
 {
     std::vector<std::string> open;
     const auto start = [&](const XmlElement& element) {
-        if (!reading.ok()) return;
-        if (!open.empty()) visit(element, open.back());
+        if (reading.ok() && !open.empty()) visit(element, open.back());
         open.emplace_back(element.name);
     };
     const auto end = [&](std::string_view) { open.pop_back(); };
