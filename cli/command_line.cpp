@@ -2,6 +2,8 @@
 
 #include "cli/shown_text.h"
 #include "text/number_text.h"
+#include "forcefield/force_field_format.h"
+#include "forcefield/lammps_units.h"
 
 #include <optional>
 
@@ -37,9 +39,17 @@ std::optional<int> CoefficientIndex(std::string_view name)
     return std::nullopt;
 }
 
+// The options whose value is a word kept as given.
+bool IsTextOption(std::string_view name)
+{
+    return name == "--force-field" || name == "--format" || name == "--types" || name == "--export" ||
+           name == "--lammps-style" || name == "--lammps-units";
+}
+
 bool TakesValue(std::string_view name)
 {
-    return name == "--precision" || name == "--temperature" || name == "--plot" || CoefficientIndex(name).has_value();
+    return name == "--precision" || name == "--temperature" || name == "--plot" || CoefficientIndex(name).has_value() ||
+           IsTextOption(name);
 }
 
 bool IsFlag(std::string_view name)
@@ -127,7 +137,16 @@ private:
     void RefuseConflicts()
     {
         const ScanRequest& request = result_.request;
-        if (request.json && request.format == TableFormat::Csv)
+        if (!request.forceFieldPath.empty() || !request.exportFormat.empty()) {
+            RefuseForceFieldConflicts();
+            return;
+        }
+        if (!request.forceFieldFormat.empty() || !request.lammpsStyle.empty() || !request.lammpsUnits.empty())
+            Refuse(std::string(!request.forceFieldFormat.empty() ? "--format" : !request.lammpsStyle.empty()
+                                   ? "--lammps-style" : "--lammps-units") + ": solo se usa junto con --force-field");
+        else if (request.typesGiven)
+            Refuse("--types: solo se usa junto con --force-field o --export");
+        else if (request.json && request.format == TableFormat::Csv)
             Refuse("--json: no se puede usar junto con --csv");
         else if (!request.analyze && temperatureGiven_)
             Refuse("--temperature: solo se usa junto con --analyze");
@@ -139,8 +158,70 @@ private:
             Refuse("--ascending: no se usa junto con --analyze, que da siempre los ángulos de menor a mayor");
     }
 
+    // The two force-field modes take none of the scan's or the analysis's own options.
+    void RefuseForceFieldConflicts()
+    {
+        const ScanRequest& request = result_.request;
+        const bool list = !request.forceFieldPath.empty();
+        const std::string mode = list ? "--force-field" : "--export";
+        if (list && !request.exportFormat.empty())
+            Refuse("--export: no se puede usar junto con --force-field");
+        else if (request.json && request.format == TableFormat::Csv)
+            Refuse("--json: no se puede usar junto con --csv");
+        else if (request.analyze || precisionGiven_ || !request.plotPath.empty() || request.order == RowOrder::ScanOrder)
+            Refuse(mode + ": no se usa junto con --analyze, --precision, --plot ni --ascending");
+        else if (list && coefficientGiven_)
+            Refuse("--force-field: los coeficientes salen del archivo; no se usa junto con --v1 … --v6");
+        else if (!list && (request.json || request.format == TableFormat::Csv || temperatureGiven_))
+            Refuse("--export: no se usa junto con --csv, --json ni --temperature");
+        else if (!list && (!request.forceFieldFormat.empty() || !request.lammpsStyle.empty() || !request.lammpsUnits.empty()))
+            Refuse("--export: --format, --lammps-style y --lammps-units son para --force-field");
+    }
+
+    void ReadTextOption(std::string_view name, std::string_view text)
+    {
+        ScanRequest& request = result_.request;
+        if (text.empty()) {
+            Refuse(std::string(name) + ": falta el valor");
+        } else if (name == "--force-field") {
+            request.forceFieldPath = text;
+        } else if (name == "--export") {
+            request.exportFormat = text;
+        } else if (name == "--format") {
+            if (FormatNamed(text))
+                request.forceFieldFormat = text;
+            else
+                Refuse("--format: " + Quoted(text) + " no es un formato; los formatos son gromacs|charmm|amber|openmm|offxml|lammps");
+        } else if (name == "--lammps-units") {
+            if (LammpsUnitsNamed(text))
+                request.lammpsUnits = text;
+            else
+                Refuse("--lammps-units: " + Quoted(text) + " no son unas unidades; las unidades son real|metal|si");
+        } else if (name == "--lammps-style") {
+            request.lammpsStyle = text;
+        } else {
+            request.types.clear();
+            std::string_view rest = text;
+            while (!rest.empty()) {
+                const std::size_t start = rest.find_first_not_of(" \t");
+                if (start == std::string_view::npos) break;
+                rest.remove_prefix(start);
+                const std::size_t end = rest.find_first_of(" \t");
+                request.types.emplace_back(rest.substr(0, end));
+                rest.remove_prefix(end == std::string_view::npos ? rest.size() : end);
+            }
+            if (request.types.empty())
+                Refuse("--types: falta algún nombre de tipo");
+            request.typesGiven = true;
+        }
+    }
+
     void ReadValue(std::string_view name, std::string_view text)
     {
+        if (IsTextOption(name)) {
+            ReadTextOption(name, text);
+            return;
+        }
         if (name == "--plot") {
             if (text.empty())
                 Refuse("--plot: falta el nombre del archivo");
@@ -155,6 +236,7 @@ private:
         }
         if (const auto n = CoefficientIndex(name)) {
             result_.request.coefficients[static_cast<std::size_t>(*n)] = reading.value;
+            coefficientGiven_ = true;
             return;
         }
         const bool temperature = name == "--temperature";
@@ -178,6 +260,7 @@ private:
     bool optionsEnded_ = false;
     bool precisionGiven_ = false;
     bool temperatureGiven_ = false;
+    bool coefficientGiven_ = false;
     CommandLine result_;
 };
 

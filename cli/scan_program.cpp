@@ -3,6 +3,8 @@
 #include "analysis_json.h"
 #include "cli/command_line.h"
 #include "cli/shown_text.h"
+#include "cli/export_program.h"
+#include "cli/force_field_program.h"
 #include "grid_json.h"
 #include "report/analysis_text.h"
 #include "report/potential_plot.h"
@@ -17,6 +19,7 @@
 #include <new>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -69,6 +72,23 @@ int Analyze(const ScanRequest& request)
     return kExitFailed;
 }
 
+// --force-field or --export; the exit status.
+int ForceField(const ScanRequest& request)
+{
+    std::string out;
+    std::string error;
+    std::vector<std::string> notes;
+    const int status = request.exportFormat.empty() ? ListForceField(request, out, notes, error)
+                                                    : ExportCoefficients(request, out, error);
+    for (const std::string& note : notes) WriteError("aviso: " + note);
+    if (status != 0) {
+        WriteError(error);
+        return status;
+    }
+    WriteOut(out);
+    return 0;
+}
+
 int Run(std::span<const std::string_view> arguments)
 {
     const CommandLine command = ParseCommandLine(arguments);
@@ -85,7 +105,9 @@ int Run(std::span<const std::string_view> arguments)
         WriteOut(VersionText());
         break;
     case CommandAction::Scan:
-        if (command.request.analyze)
+        if (!command.request.forceFieldPath.empty() || !command.request.exportFormat.empty())
+            status = ForceField(command.request);
+        else if (command.request.analyze)
             status = Analyze(command.request);
         else
             Scan(command.request);

@@ -1,4 +1,4 @@
-#include "double_from_chars.h"
+#include "text/double_from_chars.h"
 
 #if defined(_WIN32) && defined(__i386__)
 #include <float.h>

@@ -1,6 +1,6 @@
 #include "text/number_text.h"
 
-#include "double_from_chars.h"
+#include "text/double_from_chars.h"
 #include "text/ascii_text.h"
 
 #include <algorithm>

@@ -16,6 +16,9 @@ packages=(
   clang-14 libclang-rt-14-dev libfuzzer-14-dev
   python3-mpmath libxml2-utils
   fonts-dejavu-core locales
+  # Real force fields the force-field tests read (GROMACS' topologies, OpenMM's XML), and
+  # ParmEd, which bench/force_field_bench times beside zelmara-scan.
+  gromacs-data python3-simtk python3-parmed
   desktop-file-utils appstream man-db dpkg-dev lintian file
   # The Windows builds: MinGW-w64 cross compilers (posix threads), GoogleTest's sources to
   # compile with them, 64-bit Wine with Wine's own fonts (the dialogs' "MS Sans Serif") and a
