@@ -132,11 +132,15 @@ TorsionFitResult FitTorsion(const std::vector<ProfilePoint>& points, const FitOp
             continue;
         }
         ++fit.used;
-        squares += (point.energy - fitted) * (point.energy - fitted);
         fit.maxError = std::max(fit.maxError, std::fabs(point.energy - fitted));
         low = any ? std::min(low, point.energy) : point.energy;
         high = any ? std::max(high, point.energy) : point.energy;
         any = true;
+    }
+    // Summed in the sorted order, so that the RMSE too is the same for any order of the points.
+    for (const ProfilePoint& point : used) {
+        const double residual = point.energy - (fit.offset + Potential(fit.V, point.angle));
+        squares += residual * residual;
     }
     fit.rmse = std::sqrt(squares / fit.used);
     if (!std::isfinite(fit.rmse) || !std::isfinite(fit.offset) ||
