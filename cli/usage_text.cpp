@@ -1,6 +1,7 @@
 #include "usage_text.h"
 
 #include "command_line.h"
+#include "fit_usage_text.h"
 #include "number_text.h"
 
 std::string HelpText()
@@ -59,7 +60,8 @@ std::string HelpText()
            "\n"
            "Estado de salida: 0 si todo va bien, 1 si no se pudo escribir la salida o la\n"
            "gráfica, o no hubo memoria suficiente, 2 si los argumentos no son válidos o los\n"
-           "coeficientes no se pueden analizar.\n";
+           "coeficientes no se pueden analizar.\n" +
+           FitHelpText();
 }
 
 std::string VersionText()

@@ -9,15 +9,14 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace {
 
-// The term n's column: 1/2 (1 - cos n(180 - phi)), evaluated as Potential does.
+// The term n's column: 1/2 (1 - cos n(180 - phi)), evaluated as Potential evaluates a term.
 double TermValue(int n, double phi)
 {
-    CoefficientSet unit{};
-    unit[static_cast<std::size_t>(n)] = 1.0;
-    return Potential(unit, phi);
+    return (1.0 - std::cos(((n * (180.0 - phi)) * std::numbers::pi) / 180.0)) * 0.5;
 }
 
 std::string OptionRefusal(const FitOptions& options)
