@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev
   clang-14 libclang-rt-14-dev libfuzzer-14-dev
   python3-mpmath libxml2-utils
+  # zelmara-scan --xtb runs xtb; its butane-scan test skips itself without it.
+  xtb
   fonts-dejavu-core locales
   desktop-file-utils appstream man-db dpkg-dev lintian file
   # The Windows builds: MinGW-w64 cross compilers (posix threads), GoogleTest's sources to
