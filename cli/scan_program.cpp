@@ -5,6 +5,8 @@
 #include "cli/shown_text.h"
 #include "cli/export_program.h"
 #include "cli/force_field_program.h"
+#include "fit_command_line.h"
+#include "fit_program.h"
 #include "grid_json.h"
 #include "report/analysis_text.h"
 #include "report/potential_plot.h"
@@ -38,6 +40,30 @@ void WriteError(std::string_view message)
     std::fwrite(": ", 1, 2, stderr);
     std::fwrite(message.data(), 1, message.size(), stderr);
     std::fputc('\n', stderr);
+}
+
+// A progress text, over the previous one on the same line; an empty text ends the line.
+void WriteProgress(std::string_view text)
+{
+    if (text.empty()) {
+        std::fputc('\n', stderr);
+        return;
+    }
+    std::fputc('\r', stderr);
+    std::fwrite(kProgramName.data(), 1, kProgramName.size(), stderr);
+    std::fwrite(": xtb, ", 1, 7, stderr);
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fflush(stderr);
+}
+
+// status, or a failure when the output could not be written.
+int Flushed(int status)
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        WriteError("no se pudo escribir la salida");
+        return kExitFailed;
+    }
+    return status;
 }
 
 // The grid table, streamed.
@@ -89,8 +115,20 @@ int ForceField(const ScanRequest& request)
     return 0;
 }
 
+// The fitting modes (--fit, --xtb); their exit status.
+int Fit(std::span<const std::string_view> arguments)
+{
+    const FitCommandLine command = ParseFitCommandLine(arguments);
+    if (command.action == FitAction::Refuse) {
+        WriteError(command.error);
+        return kExitBadArguments;
+    }
+    return RunFit(command.request, {WriteOut, WriteError, WriteProgress});
+}
+
 int Run(std::span<const std::string_view> arguments)
 {
+    if (IsFitCommand(arguments)) return Flushed(Fit(arguments));
     const CommandLine command = ParseCommandLine(arguments);
 
     int status = 0;
@@ -113,12 +151,7 @@ int Run(std::span<const std::string_view> arguments)
             Scan(command.request);
         break;
     }
-
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        WriteError("no se pudo escribir la salida");
-        return kExitFailed;
-    }
-    return status;
+    return Flushed(status);
 }
 
 }  // namespace

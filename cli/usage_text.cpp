@@ -2,6 +2,7 @@
 
 #include "cli/command_line.h"
 #include "text/number_text.h"
+#include "fit_usage_text.h"
 
 std::string HelpText()
 {
@@ -85,7 +86,8 @@ std::string HelpText()
            "Estado de salida: 0 si todo va bien, 1 si no se pudo escribir la salida o la\n"
            "gráfica, o no hubo memoria suficiente, 2 si los argumentos no son válidos o los\n"
            "coeficientes no se pueden analizar, o el campo de fuerza no se puede leer o los\n"
-           "coeficientes no se pueden exportar.\n";
+           "coeficientes no se pueden exportar.\n" +
+           FitHelpText();
 }
 
 std::string VersionText()

@@ -18,6 +18,8 @@ constexpr PlotColor kMinimumMark{0, 128, 64};
 constexpr PlotColor kMaximumMark{192, 32, 32};
 constexpr PlotColor kInflectionMark{128, 128, 128};
 constexpr PlotColor kLabel{48, 48, 48};
+constexpr PlotColor kUsedMarker{230, 120, 0};
+constexpr PlotColor kLeftOutMarker{150, 150, 150};
 
 // The width of a text in a sans-serif face, estimated from its length (digits and most letters
 // are about 0.6 em wide); only used to keep texts inside the picture and apart.
@@ -137,9 +139,23 @@ void AddMarks(const ConformationalAnalysis& analysis, const Frame& f, double fon
     }
 }
 
+void AddMarkers(std::span<const PlotMarker> markers, const Frame& f, double fontSize, PlotScene& scene)
+{
+    for (const PlotMarker& marker : markers) {
+        const double y = marker.used ? f.Y(marker.value) : std::max(f.Y(marker.value), f.top);
+        scene.discs.push_back({{f.X(marker.angle), y}, 0.25 * fontSize, marker.used ? kUsedMarker : kLeftOutMarker});
+    }
+}
+
 }  // namespace
 
 PlotScene PlotPotential(const CoefficientSet& V, const ConformationalAnalysis& analysis, int width, int height)
+{
+    return PlotPotential(V, analysis, width, height, {});
+}
+
+PlotScene PlotPotential(const CoefficientSet& V, const ConformationalAnalysis& analysis, int width, int height,
+                        std::span<const PlotMarker> markers)
 {
     PlotScene scene;
     scene.width = std::clamp(width, kMinPlotWidth, kMaxPlotSide);
@@ -152,6 +168,11 @@ PlotScene PlotPotential(const CoefficientSet& V, const ConformationalAnalysis& a
         low = std::min(low, p.potential);
         high = std::max(high, p.potential);
     }
+    for (const PlotMarker& marker : markers)
+        if (marker.used) {
+            low = std::min(low, marker.value);
+            high = std::max(high, marker.value);
+        }
     const Axis axis = NiceAxis(low, high);
 
     double labelWidth = 0.0;
@@ -164,6 +185,7 @@ PlotScene PlotPotential(const CoefficientSet& V, const ConformationalAnalysis& a
 
     AddAxes(frame, fontSize, scene);
     AddCurve(V, analysis, frame, scene);
+    AddMarkers(markers, frame, fontSize, scene);
     AddMarks(analysis, frame, fontSize, scene);
     return scene;
 }

@@ -15,6 +15,8 @@ packages=(
   libgtest-dev libgmock-dev
   clang-14 libclang-rt-14-dev libfuzzer-14-dev
   python3-mpmath libxml2-utils
+  # zelmara-scan --xtb runs xtb; its butane-scan test skips itself without it.
+  xtb
   fonts-dejavu-core locales
   # Real force fields the force-field tests read (GROMACS' topologies, OpenMM's XML), and
   # ParmEd, which bench/force_field_bench times beside zelmara-scan.

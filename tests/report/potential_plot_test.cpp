@@ -66,6 +66,19 @@ TEST(PotentialPlot, ThirdHarmonicHasItsAxesCurveAndLabelledExtrema)
     EXPECT_NEAR(scene.discs[2].centre.x, left + (right - left) / 3.0, 0.01);   // the maximum at 120
 }
 
+TEST(PotentialPlot, MarkersWidenTheRangeWhenUsedAndStayInTheFrameWhenLeftOut)
+{
+    const CoefficientSet V{0, 0, 0, 3, 0, 0, 0};
+    const ConformationalAnalysis analysis = AnalyzeConformations(V).analysis;
+    const std::vector<PlotMarker> markers = {{90.0, 9.0, true}, {0.0, 1e6, false}};
+    const PlotScene scene = PlotPotential(V, analysis, 640, 400, markers);
+    ASSERT_EQ(scene.discs.size(), 8u);   // the two markers beneath the six extrema
+    EXPECT_NE(FindText(scene, "8", TextAnchor::End), nullptr);   // 9 kcal/mol is inside the V axis
+    const PlotLine& frame = scene.lines[scene.lines.size() - 2];   // drawn just before the curve
+    EXPECT_DOUBLE_EQ(scene.discs[1].centre.y, frame.points[0].y);  // held at the frame's top
+    EXPECT_LT(scene.discs[0].centre.y, Curve(scene).points[0].y);
+}
+
 TEST(PotentialPlot, ConstantPotentialIsAFlatLineAndSizesAreClamped)
 {
     const PlotScene scene = Plot({}, 10, 100000);

@@ -1,0 +1,10 @@
+// Fuzz target: the Gaussian output reader on any text. It returns a one-line error naming the file or a
+// well-formed profile, whose default fit is a one-line refusal or finite (profile_check.h).
+
+#include "profile_check.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    fuzz::CheckReading(ReadGaussianProfile(fuzz::Text(data, size), "f.log"));
+    return 0;
+}
