@@ -5,9 +5,9 @@
 // Each time is the best of several runs. It prints figures only; it never fails.
 
 #include "bench_timing.h"
-#include "conformational_analysis.h"
-#include "number_text.h"
-#include "potential.h"
+#include "core/conformational_analysis.h"
+#include "text/number_text.h"
+#include "core/potential.h"
 
 #include "fitting/profile_readers.h"
 #include "fitting/torsion_fit.h"

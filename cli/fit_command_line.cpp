@@ -1,7 +1,7 @@
-#include "fit_command_line.h"
+#include "cli/fit_command_line.h"
 
-#include "number_text.h"
-#include "shown_text.h"
+#include "text/number_text.h"
+#include "cli/shown_text.h"
 
 #include <algorithm>
 #include <cmath>

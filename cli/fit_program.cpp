@@ -1,10 +1,10 @@
 #include "fit_program.h"
 
-#include "atomic_file.h"
-#include "fit_report.h"
-#include "potential_plot.h"
-#include "shown_text.h"
-#include "svg_plot.h"
+#include "system/atomic_file.h"
+#include "cli/fit_report.h"
+#include "report/potential_plot.h"
+#include "cli/shown_text.h"
+#include "report/svg_plot.h"
 #include "xtb_run.h"
 
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 // zelmara-scan's fitting modes, --fit FILE and --xtb MOLECULE.xyz, once their arguments are read.
 
-#include "fit_command_line.h"
+#include "cli/fit_command_line.h"
 
 #include <functional>
 #include <string_view>

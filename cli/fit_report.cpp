@@ -1,10 +1,10 @@
-#include "fit_report.h"
+#include "cli/fit_report.h"
 
 #include "analysis_json.h"
-#include "analysis_text.h"
-#include "json_text.h"
-#include "number_text.h"
-#include "shown_text.h"
+#include "report/analysis_text.h"
+#include "cli/json_text.h"
+#include "text/number_text.h"
+#include "cli/shown_text.h"
 
 #include <initializer_list>
 

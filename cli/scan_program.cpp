@@ -5,7 +5,7 @@
 #include "cli/shown_text.h"
 #include "cli/export_program.h"
 #include "cli/force_field_program.h"
-#include "fit_command_line.h"
+#include "cli/fit_command_line.h"
 #include "fit_program.h"
 #include "grid_json.h"
 #include "report/analysis_text.h"

@@ -4,7 +4,7 @@
 // separate program. Operating-system work (a process, a folder), so it lives here, not in the
 // fitting library; only Linux runs it for now.
 
-#include "fit_command_line.h"
+#include "cli/fit_command_line.h"
 
 #include <functional>
 #include <string>

@@ -2,8 +2,8 @@
 
 #include "xtb_run.h"
 
-#include "number_text.h"
-#include "shown_text.h"
+#include "text/number_text.h"
+#include "cli/shown_text.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>

@@ -1,7 +1,7 @@
 #include "profile_text.h"
 
-#include "double_from_chars.h"
-#include "number_text.h"
+#include "text/double_from_chars.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,9 +2,9 @@
 
 #include "householder_qr.h"
 
-#include "conformational_analysis.h"
-#include "number_text.h"
-#include "potential.h"
+#include "core/conformational_analysis.h"
+#include "text/number_text.h"
+#include "core/potential.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "fit_command_line.h"
-#include "fit_report.h"
+#include "cli/fit_command_line.h"
+#include "cli/fit_report.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 
 #include "fitting_test_data.h"
 
-#include "conformational_analysis.h"
-#include "potential.h"
+#include "core/conformational_analysis.h"
+#include "core/potential.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 
 #include "fitting/energy_profile.h"
 
-#include "coefficient_set.h"
+#include "core/coefficient_set.h"
 
 #include <array>
 #include <optional>

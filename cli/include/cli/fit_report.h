@@ -2,8 +2,8 @@
 
 // The fit of an energy profile as zelmara-scan --fit prints it: text (TSV or CSV) and JSON.
 
-#include "conformational_analysis.h"
-#include "scan_table.h"
+#include "core/conformational_analysis.h"
+#include "report/scan_table.h"
 
 #include "fitting/energy_profile.h"
 #include "fitting/torsion_fit.h"

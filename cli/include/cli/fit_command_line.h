@@ -3,8 +3,8 @@
 // The command line of zelmara-scan's two fitting modes: --fit FILE (a profile from a file) and
 // --xtb MOLECULE.xyz (a profile made by xtb), each fitted and reported.
 
-#include "conformational_analysis.h"
-#include "scan_table.h"
+#include "core/conformational_analysis.h"
+#include "report/scan_table.h"
 
 #include "fitting/profile_readers.h"
 #include "fitting/torsion_fit.h"
