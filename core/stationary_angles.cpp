@@ -64,20 +64,23 @@ public:
         return {value, kRoundingUnitsTakenAsZero * kEpsilon * bound};
     }
 
-    // P^(order) at the same x, in double-double arithmetic: its sign is right wherever |P^(order)|
-    // exceeds about epsilon^2 times At's bound, far inside At's zero tolerance.
-    double PreciselyAt(int order, double theta) const
+    // P^(order) at the same x, in double-double arithmetic, with its zero tolerance: about
+    // epsilon times At's, far inside it.
+    Evaluation PreciselyAt(int order, double theta) const
     {
         const Variable v = VariableAt(theta);
         const DerivativeExpansion& e = about_[v.expansion];
+        const double size = std::fabs(v.t);
         double_double::Pair value{0.0, 0.0};
+        double bound = 0.0;
         for (int k = 5; k >= order; --k) {
             const std::size_t i = static_cast<std::size_t>(k);
             const double f = FallingFactorial(k, order);
             value = double_double::Add(double_double::Multiply(value, v.t),
                                        double_double::Multiply({e.coefficient[i], e.correction[i]}, f));
+            bound = bound * size + e.magnitude[i] * f;
         }
-        return value.high;
+        return {value.high, kRoundingUnitsTakenAsZero * kEpsilon * kEpsilon * bound};
     }
 
 private:
@@ -125,25 +128,27 @@ double Bisect(const F& value, double low, double high, int lowSign)
 }
 
 // Where P^(order) goes from sign 'before' at at[k - 1] to the other sign at at[end], through the
-// run at[k] ... at[end - 1] of points where it is zero within rounding: bisected in
-// double-double where that arithmetic sees a single change of sign along the run, else the
-// middle of the run (roots that rounding cannot separate).
+// run at[k] ... at[end - 1] of points where it is zero within rounding: the middle of the run
+// (roots that rounding cannot separate) where double-double arithmetic too finds P^(order) zero
+// there or sees more than one change of sign along the run, else bisected in that arithmetic.
 double CrossingThroughRun(const DerivativeChain& chain, int order, const std::vector<double>& at, std::size_t k,
                           std::size_t end, int before)
 {
+    const double middle = at[k] + 0.5 * (at[end - 1] - at[k]);
+    if (SignOf(chain.PreciselyAt(order, middle)) == 0) return middle;
     std::size_t changes = 0, last = k;
     int sign = before;
     for (std::size_t i = k; i <= end; ++i) {
-        const double v = i == end ? -before : chain.PreciselyAt(order, at[i]);
-        if (v == 0.0) return at[k] + 0.5 * (at[end - 1] - at[k]);
+        const double v = i == end ? -before : chain.PreciselyAt(order, at[i]).value;
+        if (v == 0.0) return middle;
         if ((v > 0.0) != (sign > 0)) {
             ++changes;
             last = i;
             sign = -sign;
         }
     }
-    if (changes != 1) return at[k] + 0.5 * (at[end - 1] - at[k]);
-    return Bisect([&](double theta) { return chain.PreciselyAt(order, theta); }, at[last - 1], at[last], before);
+    if (changes != 1) return middle;
+    return Bisect([&](double theta) { return chain.PreciselyAt(order, theta).value; }, at[last - 1], at[last], before);
 }
 
 // The sign of the value farthest from zero, for a derivative that is zero within rounding at
