@@ -23,8 +23,6 @@ std::vector<TextLine> SplitLines(std::string_view text)
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
@@ -34,19 +32,6 @@ std::string_view Trimmed(std::string_view text)
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
     return text;
-}
-
-std::vector<std::string_view> Words(std::string_view text)
-{
-    std::vector<std::string_view> words;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && IsBlank(text[i])) ++i;
-        const std::size_t start = i;
-        while (i < text.size() && !IsBlank(text[i])) ++i;
-        if (i > start) words.push_back(text.substr(start, i - start));
-    }
-    return words;
 }
 
 std::optional<double> ParseNumber(std::string_view text)

@@ -4,6 +4,7 @@
 // to the process locale, and the step from raw readings to an EnergyProfile.
 
 #include "fitting/energy_profile.h"
+#include "text/words.h"
 
 #include <optional>
 #include <string>
@@ -20,9 +21,6 @@ std::vector<TextLine> SplitLines(std::string_view text);
 
 // text without blanks (space, tab, CR) at either end.
 std::string_view Trimmed(std::string_view text);
-
-// The words of text between blanks.
-std::vector<std::string_view> Words(std::string_view text);
 
 // The number the whole of text spells in C syntax (optional sign, digits, point, exponent), or
 // nothing; "nan", "inf" and hexadecimal are not numbers here. A Fortran exponent letter D is

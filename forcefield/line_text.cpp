@@ -6,25 +6,6 @@
 #include <charconv>
 #include <cmath>
 
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
-
-}  // namespace
-
-std::vector<std::string_view> Words(std::string_view line)
-{
-    std::vector<std::string_view> words;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && IsBlank(line[i])) ++i;
-        const std::size_t start = i;
-        while (i < line.size() && !IsBlank(line[i])) ++i;
-        if (i > start) words.push_back(line.substr(start, i - start));
-    }
-    return words;
-}
-
 std::string_view BeforeComment(std::string_view line, std::string_view commentCharacters)
 {
     return line.substr(0, line.find_first_of(commentCharacters));

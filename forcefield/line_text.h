@@ -1,15 +1,13 @@
 #pragma once
 
 #include "forcefield/torsion.h"
+#include "text/words.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 // What the line-oriented readers share.
-
-// The blank-separated words of a line (blanks: space, tab, CR, vertical tab, form feed).
-std::vector<std::string_view> Words(std::string_view line);
 
 // The line without what starts at the first of the comment characters.
 std::string_view BeforeComment(std::string_view line, std::string_view commentCharacters);
