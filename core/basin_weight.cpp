@@ -1,5 +1,7 @@
 #include "basin_weight.h"
 
+#include "core/potential.h"
+
 #include "derivative_expansion.h"
 #include "double_double.h"
 #include "unit_scale.h"
@@ -12,8 +14,6 @@
 #include <vector>
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 // V(psi_min + s) - V(psi_min), s in radians of psi = 180 - phi, for a minimum at psi_min: a
 // polynomial in d = cos(psi_min + s) - cos(psi_min) = -2 sin(psi_min + s / 2) sin(s / 2), with

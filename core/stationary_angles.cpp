@@ -1,5 +1,7 @@
 #include "core/stationary_angles.h"
 
+#include "core/potential.h"
+
 #include "derivative_expansion.h"
 #include "double_double.h"
 #include "unit_scale.h"
@@ -19,7 +21,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 
 struct Evaluation {

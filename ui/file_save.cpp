@@ -1,14 +1,14 @@
 #include "file_save.h"
 
 #include "system/file_write_text.h"
+#include "text/ascii_text.h"
 
 bool HasExtension(const std::string& path, const char* extension)
 {
     const std::size_t length = std::char_traits<char>::length(extension);
     if (path.size() < length) return false;
     for (std::size_t i = 0; i < length; ++i) {
-        const char c = path[path.size() - length + i];
-        if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != extension[i]) return false;
+        if (ascii_text::ToLower(path[path.size() - length + i]) != extension[i]) return false;
     }
     return true;
 }
