@@ -156,7 +156,7 @@ bool IsTooLarge(std::string_view number)
     long long integerDigits = 0, zerosAfterPoint = 0;   // significant ones; zeros before the first
     bool point = false, significant = false;
     std::size_t i = 0;
-    for (; i < number.size() && (ascii_text::IsDigit(number[i]) || number[i] == '.'); ++i) {
+    for (; i < number.size() && (ascii_text::IsDigit(number[i]) || (number[i] == '.' && !point)); ++i) {
         significant = significant || (number[i] != '0' && number[i] != '.');
         if (number[i] == '.') point = true;
         else if (!point && significant) ++integerDigits;

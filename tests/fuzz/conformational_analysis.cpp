@@ -19,7 +19,8 @@
 // exactly symmetric potentials, repeating every 180 (or 90) and every 120 degrees, on which every
 // conformer has its images at those turns with the same basin weight (population times
 // exp(relative V / RT)) to 1e-12: equal populations but for the rounding of their levels (at
-// 0 and 180 degrees whatever V/RT; elsewhere while V/RT stays below 1e30).
+// 0 and 180 degrees whatever V/RT; elsewhere while V/RT stays below 1e30, and where the
+// extrema themselves meet their images to 1e-11 degree).
 
 #include "core/conformational_analysis.h"
 #include "core/potential.h"
@@ -237,6 +238,20 @@ void CheckRepeats(const CoefficientSet& V, const ConformationalAnalysis& a, int 
     double largest = 0.0;
     for (int n = 1; n <= 6; ++n) largest = std::max(largest, std::fabs(V[n]));
     const bool hugeOverRT = largest / RT > 1e30;
+    // Where a near-multiple root (one that rounding cannot separate) puts the extrema off their
+    // images, the basins' edges, and with them the weights, are off too: weights are compared
+    // only where every extremum meets its image to 1e-11 degree.
+    const bool symmetricEdges = std::all_of(a.points.begin(), a.points.end(), [&](const StationaryPoint& p) {
+        for (int k = 1; k < fold; ++k) {
+            const double image = std::fmod(p.angle + k * turn, 360.0);
+            const bool met = std::any_of(a.points.begin(), a.points.end(), [&](const StationaryPoint& q) {
+                const double apart = std::fabs(q.angle - image);
+                return q.kind == p.kind && std::min(apart, 360.0 - apart) < 1e-11;
+            });
+            if (!met) return false;
+        }
+        return true;
+    });
     for (const Conformer& c : a.conformers) {
         for (int k = 1; k < fold; ++k) {
             const double image = std::fmod(c.angle + k * turn, 360.0);
@@ -253,7 +268,7 @@ void CheckRepeats(const CoefficientSet& V, const ConformationalAnalysis& a, int 
             // Beyond V/RT of about 1e30 a flat-bottomed minimum inside the turn is placed too
             // coarsely for this (the limit BasinWeight states); those at 0 and 180 stay exact.
             const bool atEnds = (c.angle == 0.0 || c.angle == 180.0) && (match->angle == 0.0 || match->angle == 180.0);
-            if (!atEnds && hugeOverRT) continue;
+            if ((!atEnds && hugeOverRT) || !symmetricEdges) continue;
             const double logWeight = std::log(c.population) + c.relativePotential / RT;
             const double imageLogWeight = std::log(match->population) + match->relativePotential / RT;
             if (std::fabs(logWeight - imageLogWeight) > 1e-12)
