@@ -238,9 +238,10 @@ void CheckRepeats(const CoefficientSet& V, const ConformationalAnalysis& a, int 
     double largest = 0.0;
     for (int n = 1; n <= 6; ++n) largest = std::max(largest, std::fabs(V[n]));
     const bool hugeOverRT = largest / RT > 1e30;
-    // Where a near-multiple root (one that rounding cannot separate) puts the extrema off their
-    // images, the basins' edges, and with them the weights, are off too: weights are compared
-    // only where every extremum meets its image to 1e-11 degree.
+    // A cluster of roots that rounding cannot separate is one extremum placed somewhere inside
+    // the cluster, not always at its middle, so off its images; the basins' edges, and with them
+    // the weights, are then off too. Images are compared only where every extremum meets its
+    // image to 1e-11 degree.
     const bool symmetricEdges = std::all_of(a.points.begin(), a.points.end(), [&](const StationaryPoint& p) {
         for (int k = 1; k < fold; ++k) {
             const double image = std::fmod(p.angle + k * turn, 360.0);
@@ -252,6 +253,7 @@ void CheckRepeats(const CoefficientSet& V, const ConformationalAnalysis& a, int 
         }
         return true;
     });
+    if (!symmetricEdges) return;
     for (const Conformer& c : a.conformers) {
         for (int k = 1; k < fold; ++k) {
             const double image = std::fmod(c.angle + k * turn, 360.0);
@@ -268,7 +270,7 @@ void CheckRepeats(const CoefficientSet& V, const ConformationalAnalysis& a, int 
             // Beyond V/RT of about 1e30 a flat-bottomed minimum inside the turn is placed too
             // coarsely for this (the limit BasinWeight states); those at 0 and 180 stay exact.
             const bool atEnds = (c.angle == 0.0 || c.angle == 180.0) && (match->angle == 0.0 || match->angle == 180.0);
-            if ((!atEnds && hugeOverRT) || !symmetricEdges) continue;
+            if (!atEnds && hugeOverRT) continue;
             const double logWeight = std::log(c.population) + c.relativePotential / RT;
             const double imageLogWeight = std::log(match->population) + match->relativePotential / RT;
             if (std::fabs(logWeight - imageLogWeight) > 1e-12)
