@@ -284,9 +284,13 @@ void CheckRepeats(const CoefficientSet& V, const ConformationalAnalysis& a, int 
             if (!atEnds && hugeOverRT) continue;
             const double logWeight = std::log(c.population) + c.relativePotential / RT;
             const double imageLogWeight = std::log(match->population) + match->relativePotential / RT;
-            // A narrow basin's width is known only to the spacing of doubles near 360 degrees.
+            // A narrow basin's width is known only to the spacing of doubles near 360 degrees, and
+            // a population near the bottom of the doubles' range only to the smallest of them.
             const double narrower = std::min(BasinWidth(c), BasinWidth(*match));
-            if (std::fabs(logWeight - imageLogWeight) > 1e-12 + 8.0 * kAngleSpacing / narrower)
+            const double smaller = std::min(c.population, match->population);
+            const double tolerance = 1e-12 + 8.0 * kAngleSpacing / narrower +
+                                     4.0 * std::numeric_limits<double>::denorm_min() / smaller;
+            if (std::fabs(logWeight - imageLogWeight) > tolerance)
                 fuzz::Fail("images " + std::to_string(turn * k) + " degrees apart have populations " +
                            std::to_string(c.population) + " and " + std::to_string(match->population) +
                            " at levels " + std::to_string(c.relativePotential) + " and " +
