@@ -147,7 +147,8 @@ private:
             if (p.size() != 4) return false;
             terms.AddOplsFourier({p[0] * u, p[1] * u, p[2] * u, p[3] * u});
         } else if (style == "fourier") {
-            if (p.empty() || p[0] != std::floor(p[0]) || p[0] < 1 || p.size() != 1 + 3 * static_cast<std::size_t>(p[0]))
+            if (p.empty() || p[0] != std::floor(p[0]) || p[0] < 1 || p[0] > static_cast<double>(p.size()) ||
+                p.size() != 1 + 3 * static_cast<std::size_t>(p[0]))
                 return false;
             for (std::size_t i = 1; i < p.size(); i += 3) terms.AddPeriodic(p[i] * u, p[i + 1], p[i + 2]);
         } else if (style == "charmm" || style == "charmmfsw") {
