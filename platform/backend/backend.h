@@ -301,7 +301,9 @@ int InsertListColumn(HWND list, int column, std::string_view heading, int format
 // (NMLVKEYDOWN, the control's ID in idFrom) before the list moves its cursor, and Ctrl+A and
 // Ctrl+C do nothing more; a right-click, the menu key or Shift+F10 send the list WM_CONTEXTMENU
 // (wParam the list, lParam the screen position, -1, -1 from the keyboard), whose standard
-// processing sends it on to the dialog.
+// processing sends it on to the dialog. A double click with the left button sends the dialog
+// WM_NOTIFY NM_DBLCLK (NMITEMACTIVATE: iItem the row under the mouse or -1, the control's ID in
+// idFrom) once the first click has selected that row.
 
 // The selected rows of list, as its view shows them, in spans of consecutive rows, top first,
 // neither overlapping nor touching; empty when none is selected or list is not a list view

@@ -160,6 +160,8 @@ inline constexpr UINT LVM_GETITEMCOUNT = 0x1004;
 inline constexpr UINT LVM_DELETEALLITEMS = 0x1009;
 inline constexpr UINT LVN_FIRST = 0U - 100U;
 inline constexpr UINT LVN_KEYDOWN = LVN_FIRST - 55;
+inline constexpr UINT NM_FIRST = 0U;
+inline constexpr UINT NM_DBLCLK = NM_FIRST - 3;
 
 struct RECT {
     LONG left = 0, top = 0, right = 0, bottom = 0;
@@ -246,6 +248,21 @@ struct NMLVKEYDOWN {
     WORD wVKey = 0;   // the virtual-key code
     UINT flags = 0;
 };
+
+// NM_DBLCLK from a list view: a double click with the left button, on row iItem (-1: below the
+// rows), at ptAction in the list's client coordinates.
+struct NMITEMACTIVATE {
+    NMHDR hdr;
+    int iItem = -1;
+    int iSubItem = 0;
+    UINT uNewState = 0;
+    UINT uOldState = 0;
+    UINT uChanged = 0;
+    POINT ptAction;
+    LPARAM lParam = 0;
+    UINT uKeyFlags = 0;
+};
+using LPNMITEMACTIVATE = NMITEMACTIVATE*;
 
 #endif  // _WIN32
 

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTableView>
 
 #include <algorithm>
@@ -40,8 +41,8 @@ WORD VirtualKey(int key)
 }
 
 // Publishes the model's pending changes before the rows are painted, in case a paint comes
-// before the event loop has run the model's own publication. Keys and context menus go to the
-// dialog as messages.
+// before the event loop has run the model's own publication. Keys, double clicks and context
+// menus go to the dialog as messages.
 class ListView final : public QTableView {
 public:
     ListView(ListWindow& window, QWidget* parent) : QTableView(parent), m_window(window) {}
@@ -68,6 +69,21 @@ protected:
             return;
         }
         QTableView::keyPressEvent(event);
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        QTableView::mouseDoubleClickEvent(event);
+        if (event->button() != Qt::LeftButton) return;
+        const QPoint at = event->position().toPoint();
+        const QModelIndex index = indexAt(at);
+        NMITEMACTIVATE notification;
+        notification.hdr = {&m_window, static_cast<UINT_PTR>(m_window.controlId), NM_DBLCLK};
+        notification.iItem = index.isValid() ? index.row() : -1;
+        notification.iSubItem = index.isValid() ? index.column() : 0;
+        notification.ptAction = {at.x(), at.y()};
+        window_map::Deliver(&m_window.dialog, WM_NOTIFY, static_cast<WPARAM>(m_window.controlId),
+                            reinterpret_cast<LPARAM>(&notification));
     }
 
     void contextMenuEvent(QContextMenuEvent* event) override

@@ -1,7 +1,7 @@
 #pragma once
 
 // A list view's window: a table view in report mode over a ListModel, with extended selection.
-// Its keys and context menu reach its dialog as a Windows list view sends them.
+// Its keys, double clicks and context menu reach its dialog as a Windows list view sends them.
 
 #include "window.h"
 

@@ -1,12 +1,38 @@
-// The list view: rows kept where inserted, cells, emptying, columns, and what its view shows.
+// The list view: rows kept where inserted, cells, emptying, columns, what its view shows, and
+// the double click it tells its dialog of.
 
 #include "gui_test_support.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
 class ListCtrlTest : public GuiTest {};
+
+// Records the double clicks its list tells it of: the row, and the rows selected by then.
+class CDoubleClickDlg : public CTestDlg {
+public:
+    struct Click {
+        UINT_PTR id;
+        int row;
+        std::vector<int> selected;
+    };
+    std::vector<Click> clicks;
+
+protected:
+    afx_msg void OnResultsDoubleClick(NMHDR* header, LRESULT* result)
+    {
+        const auto* activation = reinterpret_cast<const NMITEMACTIVATE*>(header);
+        clicks.push_back({header->idFrom, activation->iItem, SelectedListRows(*this, IDC_RESULTS)});
+        *result = 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDoubleClickDlg, CTestDlg)
+    ON_NOTIFY(NM_DBLCLK, IDC_RESULTS, OnResultsDoubleClick)
+END_MESSAGE_MAP()
 
 std::string FirstColumn(const CListCtrl& list)
 {
@@ -87,6 +113,22 @@ TEST_F(ListCtrlTest, ShowsTheColumnHeadingsOfTheGivenWidthsAndTheRowsAsInserted)
         const std::vector<std::vector<std::string>> shownRows = {
             {"120", "", "3"}, {"60", "", "changed"}, {"0", "", "3"}, {"end", "-1e-15", ""}};
         EXPECT_EQ(ShownListRows(shown, IDC_RESULTS), shownRows);
+        shown.EndDialog(IDCANCEL);
+    });
+}
+
+TEST_F(ListCtrlTest, ADoubleClickTellsTheDialogOfTheRowItSelected)
+{
+    CDoubleClickDlg dlg;
+    RunDriven(dlg, [&](CDialog& shown) {
+        for (const char* angle : {"0", "60", "120"}) dlg.m_results.InsertItem(0, angle);
+        ClickListRow(shown, IDC_RESULTS, 0);
+        EXPECT_TRUE(dlg.clicks.empty());
+        DoubleClickListRow(shown, IDC_RESULTS, 2);
+        ASSERT_EQ(dlg.clicks.size(), 1U);
+        EXPECT_EQ(dlg.clicks[0].id, static_cast<UINT_PTR>(IDC_RESULTS));
+        EXPECT_EQ(dlg.clicks[0].row, 2);
+        EXPECT_EQ(dlg.clicks[0].selected, std::vector<int>{2});
         shown.EndDialog(IDCANCEL);
     });
 }

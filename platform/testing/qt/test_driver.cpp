@@ -172,6 +172,21 @@ void ClickListRow(const CWnd& dialog, int id, int row, Modifier modifier)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, keys, view->visualRect(index).center());
 }
 
+void DoubleClickListRow(const CWnd& dialog, int id, int row)
+{
+    QTableView* view = ListView(dialog, id);
+    if (view == nullptr) return;
+    LetEventsRun();
+    const QModelIndex index = view->model()->index(row, 0);
+    if (!index.isValid()) {
+        ReportFailure("list " + std::to_string(id) + " has no row " + std::to_string(row));
+        return;
+    }
+    view->scrollTo(index);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(index).center());
+    LetEventsRun();
+}
+
 namespace {
 
 // Shift+F10 in control id: the context menu event a keyboard gives.

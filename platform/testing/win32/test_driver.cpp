@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace test_driver {
 
@@ -328,24 +329,50 @@ bool ChooseSystemMenuEntry(const CWnd& dialog, UINT id)
     return false;
 }
 
-void ClickListRow(const CWnd& dialog, int id, int row, Modifier modifier)
+namespace {
+
+// The list view id of dialog with row scrolled into view, and the middle of that row's first
+// cell in its client coordinates; nullopt after a failure naming what is missing.
+std::optional<std::pair<HWND, LPARAM>> ListRowPoint(const CWnd& dialog, int id, int row)
 {
     const HWND list = Control(dialog, id, WC_LISTVIEWW);
-    if (list == nullptr) return;
+    if (list == nullptr) return std::nullopt;
     Pump();
     if (row < 0 || row >= static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0))) {
         ReportFailure("list " + std::to_string(id) + " has no row " + std::to_string(row));
-        return;
+        return std::nullopt;
     }
     SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
     RECT cell{};
     cell.left = LVIR_LABEL;
     SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-    const LPARAM at = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    return std::pair{list, MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2)};
+}
+
+}  // namespace
+
+void ClickListRow(const CWnd& dialog, int id, int row, Modifier modifier)
+{
+    const auto point = ListRowPoint(dialog, id, row);
+    if (!point) return;
+    const auto [list, at] = *point;
     const WPARAM keys = modifier == Modifier::Ctrl ? MK_CONTROL : modifier == Modifier::Shift ? MK_SHIFT : 0;
     // Posted, as the mouse's messages come: the list view waits for the release in its own loop.
     PostMessageW(list, WM_LBUTTONDOWN, keys | MK_LBUTTON, at);
     PostMessageW(list, WM_LBUTTONUP, keys, at);
+    Pump();
+}
+
+void DoubleClickListRow(const CWnd& dialog, int id, int row)
+{
+    const auto point = ListRowPoint(dialog, id, row);
+    if (!point) return;
+    const auto [list, at] = *point;
+    // What the system makes of two quick presses on a window class with CS_DBLCLKS.
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
     Pump();
 }
 

@@ -134,6 +134,8 @@ bool ChooseSystemMenuEntry(const CWnd& dialog, UINT id);
 // row only; with Ctrl it adds or removes it; with Shift it selects from the last row clicked.
 enum class Modifier { None, Ctrl, Shift };
 void ClickListRow(const CWnd& dialog, int id, int row, Modifier modifier = Modifier::None);
+// Double-clicks row of list view id (scrolled into view first) with the left button.
+void DoubleClickListRow(const CWnd& dialog, int id, int row);
 
 // A menu's entries as its popup shows them.
 struct MenuEntry {
