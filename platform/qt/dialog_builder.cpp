@@ -54,7 +54,7 @@ struct Builder {
     std::unique_ptr<HWND__> MakeControl(const resource::ControlTemplate& control, int index);
     QWidget* MakeStatic(const resource::ControlTemplate& control, dialog_units::PixelRect& rect);
     QWidget* MakeOwnerDrawn(const resource::ControlTemplate& control, HWND__& window);
-    QWidget* MakeEdit(const resource::ControlTemplate& control);
+    QWidget* MakeEdit(const resource::ControlTemplate& control, HWND__& window);
     QWidget* MakeButton(const resource::ControlTemplate& control, HWND__& window);
 
     // Nothing of the dialog can be shown: a fatal error.
@@ -80,7 +80,7 @@ std::unique_ptr<HWND__> Builder::MakeControl(const resource::ControlTemplate& co
         made->widget = (control.style & SS_TYPEMASK) == SS_OWNERDRAW ? MakeOwnerDrawn(control, *made)
                                                                      : MakeStatic(control, rect);
     } else if (EqualsIgnoringCase(kind, "Edit")) {
-        made->widget = MakeEdit(control);
+        made->widget = MakeEdit(control, *made);
     } else if (EqualsIgnoringCase(kind, "Button")) {
         made->widget = MakeButton(control, *made);
     } else {
@@ -151,7 +151,8 @@ QWidget* Builder::MakeOwnerDrawn(const resource::ControlTemplate& control, HWND_
     return drawn;
 }
 
-QWidget* Builder::MakeEdit(const resource::ControlTemplate& control)
+// Every change of its text, from the user or the program, tells the dialog (EN_CHANGE).
+QWidget* Builder::MakeEdit(const resource::ControlTemplate& control, HWND__& window)
 {
     auto* edit = new QLineEdit(&dialog);
     edit->setMaxLength(backend::kEditMaxCharacters);
@@ -163,6 +164,12 @@ QWidget* Builder::MakeEdit(const resource::ControlTemplate& control)
     if ((control.style & ES_PASSWORD) != 0) edit->setEchoMode(QLineEdit::Password);
     edit->setReadOnly((control.style & ES_READONLY) != 0);
     edit->setText(FromUtf8(control.text));
+    DialogWindow* owner = &this->window;
+    HWND__* source = &window;
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [owner, source] {
+        window_map::Deliver(owner, WM_COMMAND, MAKEWPARAM(source->controlId, EN_CHANGE),
+                            reinterpret_cast<LPARAM>(source));
+    });
     return edit;
 }
 

@@ -1,7 +1,11 @@
 // Message maps and dialog keys: clicks, Enter, Escape, the close box, F1, system commands,
-// a derived map before its base's, and the drag icon.
+// a derived map before its base's, the drag icon, and an edit's changes.
 
 #include "gui_test_support.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -47,6 +51,43 @@ TEST_F(MessageMapTest, TheCloseBoxIsASystemCommandWhoseDefaultCancels)
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(dlg.systemCommands, (std::vector<UINT>{IDM_ABOUTBOX, SC_CLOSE}));
     EXPECT_EQ(dlg.cancels, 1);
+}
+
+// Records the texts of V1 each time that edit tells it of a change.
+class CEditChangeDlg : public CTestDlg {
+public:
+    std::vector<std::string> texts;
+
+protected:
+    afx_msg void OnV1Changed()
+    {
+        CString text;
+        GetDlgItemText(IDC_V1, text);
+        texts.emplace_back(text.GetString());
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CEditChangeDlg, CTestDlg)
+    ON_EN_CHANGE(IDC_V1, OnV1Changed)
+END_MESSAGE_MAP()
+
+TEST_F(MessageMapTest, AnEditTellsItsDialogOfEveryChangeAsItIsTyped)
+{
+    CEditChangeDlg dlg;
+    RunDriven(dlg, [&](CDialog& shown) {
+        dlg.texts.clear();   // whatever filling the fields told
+        Type(shown, IDC_V2, "5");
+        EXPECT_TRUE(dlg.texts.empty());
+        Type(shown, IDC_V1, "12");
+        ASSERT_FALSE(dlg.texts.empty());
+        EXPECT_EQ(dlg.texts.back(), "12");
+        EXPECT_NE(std::find(dlg.texts.begin(), dlg.texts.end(), "1"), dlg.texts.end());
+        CString missing = "x";
+        EXPECT_EQ(shown.GetDlgItemText(9999, missing), 0);
+        EXPECT_EQ(missing, "");
+        shown.EndDialog(IDCANCEL);
+    });
 }
 
 // Its own map handles Cancel; everything else comes from CTestDlg's map and CDialog's.
