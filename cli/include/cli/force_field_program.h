@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/command_line.h"
+#include "forcefield/type_filter.h"
 
 #include <string>
 #include <vector>
@@ -12,9 +13,3 @@
 // leaves out empty, puts its one Spanish line in error and returns exit status 2; otherwise
 // returns 0.
 int ListForceField(const ScanRequest& request, std::string& out, std::vector<std::string>& notes, std::string& error);
-
-// Whether a torsion of those types answers to the words the user gave (--types): the same
-// count read forward or backward, a file's "X" or empty name matching any word; two words
-// against a file's four (or four against two) compare the middle pair; one word matches a
-// name of the torsion.
-bool TypesMatch(const std::vector<std::string>& fileTypes, const std::vector<std::string>& asked);
