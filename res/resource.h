@@ -6,6 +6,10 @@
 #define IDM_ABOUTBOX                    0x0010
 #define IDM_ANALYSIS                    0x0020
 
+// The force-field import: its system-menu command, also sent by its context-menu entry and
+// its shortcut.
+#define IDM_IMPORT_FORCE_FIELD          0x0030
+
 // Dialog templates, strings, pictures, menus and the main dialog's shortcuts.
 #define IDD_ABOUTBOX                    100
 #define IDS_ABOUTBOX                    101
@@ -50,3 +54,14 @@
 #define IDC_RECOMPUTE                   1014
 #define IDC_SAVE_PLOT                   1015
 #define IDC_ANALYSIS_NOTE               1016
+
+// The force-field import: its dialog, its strings and its controls.
+#define IDD_FORCE_FIELD_IMPORT          104
+#define IDS_IMPORT_FORCE_FIELD          170
+#define IDS_FORCE_FIELD_FILTER          171
+#define IDS_IMPORT_NO_ROW               172
+#define IDS_IMPORT_SEVERAL_ROWS         173
+#define IDS_IMPORT_UNUSABLE_ROW         174
+#define IDC_IMPORT_TYPES                1020
+#define IDC_IMPORT_TORSIONS             1021
+#define IDC_IMPORT_SUMMARY              1022

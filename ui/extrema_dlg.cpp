@@ -20,6 +20,7 @@ BEGIN_MESSAGE_MAP(CExtremaDlg, CDialog)
     ON_COMMAND(IDM_COPY, OnCopy)
     ON_COMMAND(IDM_SELECT_ALL, OnSelectAll)
     ON_COMMAND(IDM_SAVE_AS, OnSaveAs)
+    ON_COMMAND(IDM_IMPORT_FORCE_FIELD, OnImportForceField)
 END_MESSAGE_MAP()
 
 CExtremaDlg::CExtremaDlg(CWnd* pParent)
@@ -57,6 +58,9 @@ BOOL CExtremaDlg::OnInitDialog()
             pSysMenu->AppendMenu(MF_SEPARATOR);
             pSysMenu->AppendMenu(MF_STRING, IDM_ANALYSIS, strAnalysisMenu);
         }
+        CString strImportMenu;
+        strImportMenu.LoadString(IDS_IMPORT_FORCE_FIELD);
+        if (!strImportMenu.IsEmpty()) pSysMenu->AppendMenu(MF_STRING, IDM_IMPORT_FORCE_FIELD, strImportMenu);
         CString strAboutMenu;
         strAboutMenu.LoadString(IDS_ABOUTBOX);
         if (!strAboutMenu.IsEmpty()) {
@@ -83,6 +87,8 @@ void CExtremaDlg::OnSysCommand(UINT nID, LPARAM lParam)
         dlgAbout.DoModal();
     } else if ((nID & 0xFFF0) == IDM_ANALYSIS) {
         OnAnalysis();
+    } else if ((nID & 0xFFF0) == IDM_IMPORT_FORCE_FIELD) {
+        OnImportForceField();
     } else {
         CDialog::OnSysCommand(nID, lParam);
     }

@@ -31,12 +31,12 @@ protected:
 
     // Control 1007 <-> m_results; precision (validated); then V1 ... V6.
     void DoDataExchange(CDataExchange* pDX) override;
-    // Fills the fields, adds the analysis and About entries to the system menu, takes the
-    // analysis shortcut, sets the icons, adds the columns.
+    // Fills the fields, adds the analysis, import and About entries to the system menu, takes
+    // the dialog's shortcuts, sets the icons, adds the columns.
     BOOL OnInitDialog() override;
 
-    // The About entry opens the About box, the analysis entry the analysis; every other system
-    // command gets the default handling.
+    // The About entry opens the About box, the analysis entry the analysis, the import entry
+    // the import; every other system command gets the default handling.
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     // Draws the icon centred when the window is minimised; otherwise the default painting.
     afx_msg void OnPaint();
@@ -62,5 +62,14 @@ protected:
     // comma-separated, as zelmara-scan writes it; a failure is reported and changes no file.
     afx_msg void OnSaveAs();
 
+    // The force-field import (extrema_dlg_import.cpp): asks for a force-field file, lists its
+    // torsions and puts the V1 ... V6 of the one chosen into the six fields, leaving the rest of
+    // the dialog as it is. A file that cannot be read is reported; Cancel changes nothing.
+    afx_msg void OnImportForceField();
+
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Writes V into m_V and the six coefficient fields, as the fields' exchange writes them.
+    void ShowCoefficients(const CoefficientSet& V);
 };
