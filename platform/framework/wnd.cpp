@@ -174,6 +174,13 @@ void CWnd::SetDlgItemText(int id, LPCTSTR text)
     if (control != nullptr) backend::SetText(control, text != nullptr ? text : "");
 }
 
+int CWnd::GetDlgItemText(int id, CString& text) const
+{
+    const HWND control = m_hWnd != nullptr ? backend::FindControl(m_hWnd, id) : nullptr;
+    text = CString(control != nullptr ? backend::Text(control) : std::string());
+    return text.GetLength();
+}
+
 HICON CWnd::SetIcon(HICON icon, BOOL bigIcon)
 {
     return reinterpret_cast<HICON>(

@@ -42,6 +42,9 @@ public:
     // Sets the text of control id: an edit's contents, a static's or button's caption. Nothing
     // happens when there is no such control.
     void SetDlgItemText(int id, LPCTSTR text);
+    // The text of control id into text (empty when there is no such control); its length in
+    // bytes.
+    int GetDlgItemText(int id, CString& text) const;
 
     // WM_SETICON: sets the big (32 px) or small (16 px) window icon, returns the previous one.
     HICON SetIcon(HICON icon, BOOL bigIcon);
