@@ -4,6 +4,7 @@
 #include "text/number_text.h"
 #include "forcefield/force_field_format.h"
 #include "forcefield/lammps_units.h"
+#include "forcefield/type_names.h"
 
 #include <optional>
 
@@ -200,16 +201,7 @@ private:
         } else if (name == "--lammps-style") {
             request.lammpsStyle = text;
         } else {
-            request.types.clear();
-            std::string_view rest = text;
-            while (!rest.empty()) {
-                const std::size_t start = rest.find_first_not_of(" \t");
-                if (start == std::string_view::npos) break;
-                rest.remove_prefix(start);
-                const std::size_t end = rest.find_first_of(" \t");
-                request.types.emplace_back(rest.substr(0, end));
-                rest.remove_prefix(end == std::string_view::npos ? rest.size() : end);
-            }
+            request.types = TypeNames(text);
             if (request.types.empty())
                 Refuse("--types: falta algún nombre de tipo");
             request.typesGiven = true;
