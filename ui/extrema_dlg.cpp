@@ -6,6 +6,7 @@
 #include "report/scan_table.h"
 #include "ui/about_dlg.h"
 #include "ui/analysis_dlg.h"
+#include "ui/force_field_export_dlg.h"
 
 #include <utility>
 
@@ -15,6 +16,7 @@ BEGIN_MESSAGE_MAP(CExtremaDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_BN_CLICKED(IDC_COMPUTE, OnComputeExtrema)
     ON_COMMAND(IDM_ANALYSIS, OnAnalysis)
+    ON_COMMAND(IDM_EXPORT_FORCE_FIELD, OnExportForceField)
     ON_WM_CONTEXTMENU()
     ON_NOTIFY(LVN_KEYDOWN, IDC_RESULTS, OnResultsKeyDown)
     ON_COMMAND(IDM_COPY, OnCopy)
@@ -57,6 +59,9 @@ BOOL CExtremaDlg::OnInitDialog()
             pSysMenu->AppendMenu(MF_SEPARATOR);
             pSysMenu->AppendMenu(MF_STRING, IDM_ANALYSIS, strAnalysisMenu);
         }
+        CString strExportMenu;
+        strExportMenu.LoadString(IDS_EXPORT_FORCE_FIELD);
+        if (!strExportMenu.IsEmpty()) pSysMenu->AppendMenu(MF_STRING, IDM_EXPORT_FORCE_FIELD, strExportMenu);
         CString strAboutMenu;
         strAboutMenu.LoadString(IDS_ABOUTBOX);
         if (!strAboutMenu.IsEmpty()) {
@@ -83,6 +88,8 @@ void CExtremaDlg::OnSysCommand(UINT nID, LPARAM lParam)
         dlgAbout.DoModal();
     } else if ((nID & 0xFFF0) == IDM_ANALYSIS) {
         OnAnalysis();
+    } else if ((nID & 0xFFF0) == IDM_EXPORT_FORCE_FIELD) {
+        OnExportForceField();
     } else {
         CDialog::OnSysCommand(nID, lParam);
     }
@@ -136,5 +143,12 @@ void CExtremaDlg::OnAnalysis()
         return;
     }
     CAnalysisDlg dlg(m_V, std::move(result.analysis), this);
+    dlg.DoModal();
+}
+
+void CExtremaDlg::OnExportForceField()
+{
+    if (!UpdateData(TRUE)) return;
+    CForceFieldExportDlg dlg(m_V, this);
     dlg.DoModal();
 }
