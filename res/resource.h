@@ -5,6 +5,8 @@
 // dialog's shortcut also sends.
 #define IDM_ABOUTBOX                    0x0010
 #define IDM_ANALYSIS                    0x0020
+// The force-field export entry, also in the result list's context menu.
+#define IDM_EXPORT_FORCE_FIELD          0x0040
 
 // The force-field import: its system-menu command, also sent by its context-menu entry and
 // its shortcut.
@@ -15,6 +17,7 @@
 #define IDS_ABOUTBOX                    101
 #define IDD_MAIN_DIALOG                 102
 #define IDD_ANALYSIS                    103
+#define IDD_FORCE_FIELD_EXPORT          105
 #define IDR_MAINFRAME                   128
 #define IDB_FORMULA                     129
 #define IDR_RESULTS_MENU                130
@@ -65,3 +68,16 @@
 #define IDC_IMPORT_TYPES                1020
 #define IDC_IMPORT_TORSIONS             1021
 #define IDC_IMPORT_SUMMARY              1022
+// Strings and controls of the force-field export window.
+#define IDS_EXPORT_FORCE_FIELD          180
+#define IDS_EXPORT_FORMATS              181
+#define IDS_EXPORT_FILTERS              182
+#define IDS_EXPORT_SAVE_FAILED          183
+#define IDS_EXPORT_COPY_FAILED          184
+#define IDS_EXPORT_TYPES_NEEDED         185
+#define IDS_EXPORT_NOTHING              186
+#define IDC_EXPORT_FORMAT               1030
+#define IDC_EXPORT_TYPES                1031
+#define IDC_EXPORT_TEXT                 1032
+#define IDC_EXPORT_COPY                 1033
+#define IDC_EXPORT_SAVE                 1034

@@ -6,6 +6,7 @@
 #include "report/scan_table.h"
 #include "ui/about_dlg.h"
 #include "ui/analysis_dlg.h"
+#include "ui/force_field_export_dlg.h"
 
 #include <utility>
 
@@ -15,6 +16,7 @@ BEGIN_MESSAGE_MAP(CExtremaDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_BN_CLICKED(IDC_COMPUTE, OnComputeExtrema)
     ON_COMMAND(IDM_ANALYSIS, OnAnalysis)
+    ON_COMMAND(IDM_EXPORT_FORCE_FIELD, OnExportForceField)
     ON_WM_CONTEXTMENU()
     ON_NOTIFY(LVN_KEYDOWN, IDC_RESULTS, OnResultsKeyDown)
     ON_COMMAND(IDM_COPY, OnCopy)
@@ -61,6 +63,9 @@ BOOL CExtremaDlg::OnInitDialog()
         CString strImportMenu;
         strImportMenu.LoadString(IDS_IMPORT_FORCE_FIELD);
         if (!strImportMenu.IsEmpty()) pSysMenu->AppendMenu(MF_STRING, IDM_IMPORT_FORCE_FIELD, strImportMenu);
+        CString strExportMenu;
+        strExportMenu.LoadString(IDS_EXPORT_FORCE_FIELD);
+        if (!strExportMenu.IsEmpty()) pSysMenu->AppendMenu(MF_STRING, IDM_EXPORT_FORCE_FIELD, strExportMenu);
         CString strAboutMenu;
         strAboutMenu.LoadString(IDS_ABOUTBOX);
         if (!strAboutMenu.IsEmpty()) {
@@ -89,6 +94,8 @@ void CExtremaDlg::OnSysCommand(UINT nID, LPARAM lParam)
         OnAnalysis();
     } else if ((nID & 0xFFF0) == IDM_IMPORT_FORCE_FIELD) {
         OnImportForceField();
+    } else if ((nID & 0xFFF0) == IDM_EXPORT_FORCE_FIELD) {
+        OnExportForceField();
     } else {
         CDialog::OnSysCommand(nID, lParam);
     }
@@ -142,5 +149,12 @@ void CExtremaDlg::OnAnalysis()
         return;
     }
     CAnalysisDlg dlg(m_V, std::move(result.analysis), this);
+    dlg.DoModal();
+}
+
+void CExtremaDlg::OnExportForceField()
+{
+    if (!UpdateData(TRUE)) return;
+    CForceFieldExportDlg dlg(m_V, this);
     dlg.DoModal();
 }

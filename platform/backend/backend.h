@@ -162,7 +162,10 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // (list_rows.h), and WM_CONTEXTMENU is sent on to its dialog.
 LRESULT DefaultProcessing(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The window's text (UTF-8): an edit's contents, a static's or button's caption, a title.
+// The window's text (UTF-8): an edit's contents, a static's or button's caption, a title, a
+// drop-down list's chosen entry. A multi-line edit's lines end in "\n" both ways (Win32: "\r\n"
+// in the control). Every change of an edit's text, typed or set, is sent to its dialog as
+// WM_COMMAND MAKEWPARAM(id, EN_CHANGE) with lParam the edit.
 std::string Text(HWND window);
 void SetText(HWND window, std::string_view text);
 
@@ -313,5 +316,24 @@ std::vector<ListRowSpan> SelectedListRows(HWND list);
 
 // Selects every row of list (Win32: LVM_SETITEMSTATE with item -1).
 void SelectAllListRows(HWND list);
+
+// ---- Drop-down lists
+
+// A template's COMBOBOX with CBS_DROPDOWNLIST: a list of texts of which the user chooses one.
+// Each choice the user makes (mouse or keyboard) is sent to its dialog as WM_COMMAND
+// MAKEWPARAM(id, CBN_SELCHANGE) with lParam the list; the functions below notify nothing.
+// (Win32: the native combo box; CB_ADDSTRING, CB_GETCOUNT, CB_GETLBTEXT, CB_GETCURSEL,
+// CB_SETCURSEL.)
+
+// Appends text as the last entry; its index, or CB_ERR when combo is no drop-down list.
+int AddComboBoxEntry(HWND combo, std::string_view text);
+// The number of entries; 0 when combo is no drop-down list.
+int ComboBoxEntryCount(HWND combo);
+// The text of entry index, or nullopt when there is none.
+std::optional<std::string> ComboBoxEntry(HWND combo, int index);
+// The index of the chosen entry, or CB_ERR when none is chosen.
+int ComboBoxSelection(HWND combo);
+// Chooses entry index, or none for -1; false, changing nothing, when there is no such entry.
+bool SelectComboBoxEntry(HWND combo, int index);
 
 }  // namespace backend

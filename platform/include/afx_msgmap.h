@@ -118,9 +118,13 @@ protected:                                             \
 #define ON_BN_CLICKED(id, memberFxn) \
     AFX_MSGMAP_ENTRY(WM_COMMAND, BN_CLICKED, (id), static_cast<AFX_PMSG>(&ThisClass::memberFxn)),
 
-// An edit's text has changed, by the user or the program.
+// An edit's text changed (typed or set).
 #define ON_EN_CHANGE(id, memberFxn) \
     AFX_MSGMAP_ENTRY(WM_COMMAND, EN_CHANGE, (id), static_cast<AFX_PMSG>(&ThisClass::memberFxn)),
+
+// The user chose an entry of a drop-down list.
+#define ON_CBN_SELCHANGE(id, memberFxn) \
+    AFX_MSGMAP_ENTRY(WM_COMMAND, CBN_SELCHANGE, (id), static_cast<AFX_PMSG>(&ThisClass::memberFxn)),
 
 #define ON_WM_SYSCOMMAND()                                                 \
     AFX_MSGMAP_ENTRY(WM_SYSCOMMAND, 0, 0,                                  \

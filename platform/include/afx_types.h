@@ -100,6 +100,8 @@ inline constexpr UINT WM_CONTEXTMENU = 0x007B;
 // Notification codes and system commands.
 inline constexpr UINT BN_CLICKED = 0;
 inline constexpr UINT EN_CHANGE = 0x0300;
+inline constexpr UINT CBN_SELCHANGE = 1;
+inline constexpr int CB_ERR = -1;
 inline constexpr UINT SC_MOVE = 0xF010;
 inline constexpr UINT SC_MINIMIZE = 0xF020;
 inline constexpr UINT SC_CLOSE = 0xF060;

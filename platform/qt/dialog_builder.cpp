@@ -13,10 +13,12 @@
 #include "text/ascii_text.h"
 #include "toolkit.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -43,6 +45,13 @@ QString WithoutMnemonic(const QString& text)
     return shown;
 }
 
+// Sends dialog WM_COMMAND with code from control, as a control notifies its parent.
+void Notify(DialogWindow* dialog, HWND__* control, UINT code)
+{
+    window_map::Deliver(dialog, WM_COMMAND, MAKEWPARAM(control->controlId, code),
+                        reinterpret_cast<LPARAM>(control));
+}
+
 // What the builder knows while it makes one dialog's controls.
 struct Builder {
     DialogWindow& window;
@@ -55,6 +64,9 @@ struct Builder {
     QWidget* MakeStatic(const resource::ControlTemplate& control, dialog_units::PixelRect& rect);
     QWidget* MakeOwnerDrawn(const resource::ControlTemplate& control, HWND__& window);
     QWidget* MakeEdit(const resource::ControlTemplate& control, HWND__& window);
+    QWidget* MakeMultiLineEdit(const resource::ControlTemplate& control, HWND__& window);
+    QWidget* MakeComboBox(const resource::ControlTemplate& control, HWND__& window,
+                          dialog_units::PixelRect& rect);
     QWidget* MakeButton(const resource::ControlTemplate& control, HWND__& window);
 
     // Nothing of the dialog can be shown: a fatal error.
@@ -80,7 +92,10 @@ std::unique_ptr<HWND__> Builder::MakeControl(const resource::ControlTemplate& co
         made->widget = (control.style & SS_TYPEMASK) == SS_OWNERDRAW ? MakeOwnerDrawn(control, *made)
                                                                      : MakeStatic(control, rect);
     } else if (EqualsIgnoringCase(kind, "Edit")) {
-        made->widget = MakeEdit(control, *made);
+        made->widget = (control.style & ES_MULTILINE) != 0 ? MakeMultiLineEdit(control, *made)
+                                                           : MakeEdit(control, *made);
+    } else if (EqualsIgnoringCase(kind, "ComboBox")) {
+        made->widget = MakeComboBox(control, *made, rect);
     } else if (EqualsIgnoringCase(kind, "Button")) {
         made->widget = MakeButton(control, *made);
     } else {
@@ -164,13 +179,44 @@ QWidget* Builder::MakeEdit(const resource::ControlTemplate& control, HWND__& win
     if ((control.style & ES_PASSWORD) != 0) edit->setEchoMode(QLineEdit::Password);
     edit->setReadOnly((control.style & ES_READONLY) != 0);
     edit->setText(FromUtf8(control.text));
-    DialogWindow* owner = &this->window;
     HWND__* source = &window;
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [owner, source] {
-        window_map::Deliver(owner, WM_COMMAND, MAKEWPARAM(source->controlId, EN_CHANGE),
-                            reinterpret_cast<LPARAM>(source));
-    });
+    DialogWindow* owner = &this->window;
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [owner, source] { Notify(owner, source, EN_CHANGE); });
     return edit;
+}
+
+// Its lines wrap at the control's width, as an edit without ES_AUTOHSCROLL does; read-only,
+// its text can still be selected with the mouse and the keyboard and copied.
+QWidget* Builder::MakeMultiLineEdit(const resource::ControlTemplate& control, HWND__& window)
+{
+    auto* edit = new QPlainTextEdit(&dialog);
+    edit->setFrameShape((control.style & WS_BORDER) != 0 ? QFrame::StyledPanel : QFrame::NoFrame);
+    edit->setTabChangesFocus(true);
+    if ((control.style & ES_READONLY) != 0) {
+        edit->setReadOnly(true);
+        edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+    edit->setPlainText(FromUtf8(control.text));
+    HWND__* source = &window;
+    DialogWindow* owner = &this->window;
+    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [owner, source] { Notify(owner, source, EN_CHANGE); });
+    return edit;
+}
+
+// The template's height is the list's when open; the closed box is as high as its font needs.
+QWidget* Builder::MakeComboBox(const resource::ControlTemplate& control, HWND__& window,
+                               dialog_units::PixelRect& rect)
+{
+    if ((control.style & CBS_TYPEMASK) != CBS_DROPDOWNLIST) {
+        Fail("la lista desplegable " + std::to_string(control.id) + " no es de tipo CBS_DROPDOWNLIST");
+        return nullptr;
+    }
+    auto* combo = new QComboBox(&dialog);
+    rect.height = combo->sizeHint().height();
+    HWND__* source = &window;
+    DialogWindow* owner = &this->window;
+    QObject::connect(combo, &QComboBox::activated, combo, [owner, source] { Notify(owner, source, CBN_SELCHANGE); });
+    return combo;
 }
 
 QWidget* Builder::MakeButton(const resource::ControlTemplate& control, HWND__& button)
@@ -213,7 +259,8 @@ void ConnectLabels(const resource::DialogTemplate& dialogTemplate, const DialogW
         }
         if (i + 1 < controls.size()) {
             QWidget* next = controls[i + 1]->widget;
-            if (qobject_cast<QLineEdit*>(next) != nullptr || controls[i + 1]->AsList() != nullptr)
+            if (qobject_cast<QLineEdit*>(next) != nullptr || qobject_cast<QPlainTextEdit*>(next) != nullptr ||
+                qobject_cast<QComboBox*>(next) != nullptr || controls[i + 1]->AsList() != nullptr)
                 next->setAccessibleName(prefix ? WithoutMnemonic(label->text()) : label->text());
         }
     }

@@ -8,9 +8,11 @@
 #include "toolkit.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QWidget>
 
 LRESULT HWND__::DefaultProc(UINT, WPARAM, LPARAM)
@@ -36,6 +38,10 @@ std::string Text(HWND window)
     QString text;
     if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
         text = edit->text();
+    else if (const auto* lines = qobject_cast<const QPlainTextEdit*>(widget))
+        text = lines->toPlainText();
+    else if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        text = combo->currentText();
     else if (const auto* label = qobject_cast<const QLabel*>(widget))
         text = label->text();
     else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
@@ -51,6 +57,8 @@ void SetText(HWND window, std::string_view text)
     const QString value = FromUtf8(text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         edit->setText(value);
+    else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget))
+        lines->setPlainText(value);
     else if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(value);
     else if (auto* button = qobject_cast<QAbstractButton*>(widget))
@@ -62,8 +70,11 @@ void SetText(HWND window, std::string_view text)
 void FocusControl(HWND control, bool selectText)
 {
     control->widget->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(control->widget); edit != nullptr && selectText)
+    if (!selectText) return;
+    if (auto* edit = qobject_cast<QLineEdit*>(control->widget))
         edit->selectAll();
+    else if (auto* lines = qobject_cast<QPlainTextEdit*>(control->widget))
+        lines->selectAll();
 }
 
 bool IsMinimized(HWND window)

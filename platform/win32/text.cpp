@@ -34,6 +34,28 @@ std::optional<std::string> StrictUtf8(std::wstring_view text)
     return utf8;
 }
 
+std::wstring WithCrLf(std::wstring_view text)
+{
+    std::wstring lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\n' && (i == 0 || text[i - 1] != L'\r')) lines += L'\r';
+        lines += text[i];
+    }
+    return lines;
+}
+
+std::wstring WithoutCr(std::wstring_view text)
+{
+    std::wstring lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') continue;
+        lines += text[i];
+    }
+    return lines;
+}
+
 void CopyWide(std::string_view text, wchar_t* buffer, int capacity)
 {
     if (buffer == nullptr || capacity <= 0) return;

@@ -22,16 +22,28 @@ LRESULT DefaultProcessing(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return layer_window::CallOriginal(window, message, wParam, lParam);
 }
 
+namespace {
+
+bool IsMultiLineEdit(HWND window)
+{
+    wchar_t className[8] = {};
+    GetClassNameW(window, className, 8);
+    return lstrcmpiW(className, L"Edit") == 0 && (GetWindowLongPtrW(window, GWL_STYLE) & ES_MULTILINE) != 0;
+}
+
+}  // namespace
+
 std::string Text(HWND window)
 {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return win32_text::Utf8(text);
+    return win32_text::Utf8(IsMultiLineEdit(window) ? win32_text::WithoutCr(text) : text);
 }
 
 void SetText(HWND window, std::string_view text)
 {
-    SetWindowTextW(window, win32_text::Wide(text).c_str());
+    const std::wstring wide = win32_text::Wide(text);
+    SetWindowTextW(window, (IsMultiLineEdit(window) ? win32_text::WithCrLf(wide) : wide).c_str());
 }
 
 void FocusControl(HWND control, bool selectText)

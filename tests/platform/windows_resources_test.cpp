@@ -145,6 +145,7 @@ resource::DialogTemplate ReadDialog(std::string_view bytes)
         if (classOrdinal == 0x80) control.className = "Button";
         if (classOrdinal == 0x81) control.className = "Edit";
         if (classOrdinal == 0x82) control.className = "Static";
+        if (classOrdinal == 0x85) control.className = "ComboBox";
         control.text = in.Text(&control.textResource);
         in.Skip(in.Take<WORD>());  // creation data
     }

@@ -11,9 +11,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -277,6 +279,11 @@ std::string ControlText(const CWnd& dialog, int id)
 
 std::string SelectedText(const CWnd& dialog, int id)
 {
+    QWidget* control = Control(dialog, id);
+    if (const auto* lines = qobject_cast<const QPlainTextEdit*>(control)) {
+        // A text cursor ends its selection's lines with U+2029.
+        return lines->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')).toStdString();
+    }
     const QLineEdit* edit = Edit(dialog, id);
     return edit != nullptr ? edit->selectedText().toStdString() : std::string();
 }
@@ -391,6 +398,52 @@ std::vector<SystemMenuEntry> SystemMenuEntries(const CWnd& dialog)
                            entry.IsEnabled()});
     }
     return entries;
+}
+
+namespace {
+
+QComboBox* ComboBox(const CWnd& dialog, int id)
+{
+    auto* combo = qobject_cast<QComboBox*>(Control(dialog, id));
+    if (combo == nullptr) ReportFailure("control " + std::to_string(id) + " is not a drop-down list");
+    return combo;
+}
+
+}  // namespace
+
+void ChooseComboBoxEntry(const CWnd& dialog, int id, int index)
+{
+    QComboBox* combo = ComboBox(dialog, id);
+    if (combo == nullptr) return;
+    if (index < 0 || index >= combo->count()) {
+        ReportFailure("drop-down list " + std::to_string(id) + " has no entry " + std::to_string(index));
+        return;
+    }
+    combo->setFocus(Qt::OtherFocusReason);
+    while (combo->currentIndex() != index) {
+        const int before = combo->currentIndex();
+        QTest::keyClick(combo, combo->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+        if (combo->currentIndex() == before) {
+            ReportFailure("the arrow keys do not move drop-down list " + std::to_string(id));
+            return;
+        }
+    }
+    LetEventsRun();
+}
+
+std::vector<std::string> ComboBoxEntries(const CWnd& dialog, int id)
+{
+    std::vector<std::string> entries;
+    const QComboBox* combo = ComboBox(dialog, id);
+    if (combo == nullptr) return entries;
+    for (int i = 0; i < combo->count(); ++i) entries.push_back(combo->itemText(i).toStdString());
+    return entries;
+}
+
+int ComboBoxSelection(const CWnd& dialog, int id)
+{
+    const QComboBox* combo = ComboBox(dialog, id);
+    return combo != nullptr ? combo->currentIndex() : -1;
 }
 
 std::vector<std::string> TopLevelWindows()

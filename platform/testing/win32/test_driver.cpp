@@ -462,9 +462,11 @@ std::string SelectedText(const CWnd& dialog, int id)
     if (edit == nullptr) return {};
     DWORD start = 0, end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const std::wstring text = win32_text::Wide(backend::Text(edit));
+    // The positions count the control's own characters, a multi-line edit's CRs among them.
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
     if (start >= end || end > text.size()) return {};
-    return win32_text::Utf8(std::wstring_view(text).substr(start, end - start));
+    return win32_text::Utf8(win32_text::WithoutCr(std::wstring_view(text).substr(start, end - start)));
 }
 
 int FocusedControl(const CWnd& dialog)
@@ -525,11 +527,7 @@ std::string ClipboardText()
     }
     CloseClipboard();
     // The program's own line ends, as it put them there: CR LF back to LF.
-    std::wstring lines;
-    lines.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')) lines += text[i];
-    return win32_text::Utf8(lines);
+    return win32_text::Utf8(win32_text::WithoutCr(text));
 }
 
 std::vector<int> SelectedListRows(const CWnd& dialog, int id)
@@ -608,6 +606,46 @@ std::vector<SystemMenuEntry> SystemMenuEntries(const CWnd& dialog)
 {
     const HMENU menu = dialog.m_hWnd != nullptr ? GetSystemMenu(dialog.m_hWnd, FALSE) : nullptr;
     return menu != nullptr ? EntriesOf(menu) : std::vector<SystemMenuEntry>{};
+}
+
+void ChooseComboBoxEntry(const CWnd& dialog, int id, int index)
+{
+    const HWND combo = Control(dialog, id, L"ComboBox");
+    if (combo == nullptr) return;
+    const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    if (index < 0 || index >= count) {
+        ReportFailure("drop-down list " + std::to_string(id) + " has no entry " + std::to_string(index));
+        return;
+    }
+    for (;;) {
+        const auto chosen = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+        if (chosen == index) break;
+        PressThroughQueue(combo, chosen < index ? VK_DOWN : VK_UP);
+        if (SendMessageW(combo, CB_GETCURSEL, 0, 0) == chosen) {
+            ReportFailure("the arrow keys do not move drop-down list " + std::to_string(id));
+            return;
+        }
+    }
+}
+
+std::vector<std::string> ComboBoxEntries(const CWnd& dialog, int id)
+{
+    std::vector<std::string> entries;
+    const HWND combo = Control(dialog, id, L"ComboBox");
+    if (combo == nullptr) return entries;
+    const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::wstring text(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+        entries.push_back(win32_text::Utf8(text));
+    }
+    return entries;
+}
+
+int ComboBoxSelection(const CWnd& dialog, int id)
+{
+    const HWND combo = Control(dialog, id, L"ComboBox");
+    return combo != nullptr ? static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)) : -1;
 }
 
 std::vector<std::string> TopLevelWindows()

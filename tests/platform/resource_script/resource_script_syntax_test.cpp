@@ -49,6 +49,12 @@ TEST(ResourceScriptStyles, NotClearsBitsAndBarCombinesFromLeftToRight) {
     EXPECT_EQ(OnlyControl(DialogWith("PUSHBUTTON \"a\",5,0,0,1,1,NOT WS_TABSTOP | WS_TABSTOP"))
                   .style,
               WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP);
+    // A combo box starts as CBS_SIMPLE | WS_TABSTOP; its class is the system's.
+    const resource::ControlTemplate combo =
+        OnlyControl(DialogWith("COMBOBOX 5,1,2,3,40,CBS_DROPDOWNLIST | WS_VSCROLL"));
+    EXPECT_EQ(combo.className, "ComboBox");
+    EXPECT_EQ(combo.rect, (resource::Rect{1, 2, 3, 40}));
+    EXPECT_EQ(combo.style, WS_CHILD | WS_VISIBLE | WS_TABSTOP | 0x3u | 0x00200000u);
 }
 
 TEST(ResourceScriptStyles, DialogDefaultsAndExtendedStyles) {

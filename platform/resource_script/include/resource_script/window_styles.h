@@ -1,6 +1,6 @@
 #pragma once
 
-// The window, static, edit, button and list-view styles that dialog templates carry, with
+// The window, static, edit, button, combo-box and list-view styles that dialog templates carry, with
 // their standard values; what the layer reads to make a template's controls.
 
 #include <cstdint>
@@ -25,12 +25,16 @@ inline constexpr std::uint32_t SS_NOPREFIX = 0x80;
 
 inline constexpr std::uint32_t ES_CENTER = 0x1;
 inline constexpr std::uint32_t ES_RIGHT = 0x2;
+inline constexpr std::uint32_t ES_MULTILINE = 0x4;
 inline constexpr std::uint32_t ES_PASSWORD = 0x20;
 inline constexpr std::uint32_t ES_READONLY = 0x800;
 
 inline constexpr std::uint32_t BS_TYPEMASK = 0xF;
 inline constexpr std::uint32_t BS_PUSHBUTTON = 0x0;
 inline constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x1;
+
+inline constexpr std::uint32_t CBS_TYPEMASK = 0x3;
+inline constexpr std::uint32_t CBS_DROPDOWNLIST = 0x3;
 
 inline constexpr std::uint32_t LVS_TYPEMASK = 0x3;
 inline constexpr std::uint32_t LVS_REPORT = 0x1;

@@ -168,7 +168,7 @@ std::string Title(const CWnd& window);
 bool IsShown(const CWnd& window);
 // The text of control id: an edit's contents, a static's or button's caption.
 std::string ControlText(const CWnd& dialog, int id);
-// The selected part of edit id's text.
+// The selected part of edit id's text (a multi-line edit's lines ended by "\n").
 std::string SelectedText(const CWnd& dialog, int id);
 // The ID of the dialog's control that has the keyboard focus; 0 when none has.
 int FocusedControl(const CWnd& dialog);
@@ -194,6 +194,17 @@ std::vector<int> ListColumnWidths(const CWnd& dialog, int id);
 // The system menu as its popup shows it.
 using SystemMenuEntry = MenuEntry;
 std::vector<SystemMenuEntry> SystemMenuEntries(const CWnd& dialog);
+
+// ---- Drop-down lists
+
+// Chooses entry index of drop-down list id as a user does with the keyboard: the focus in it,
+// Up or Down pressed until that entry is chosen, each change reaching the dialog as
+// CBN_SELCHANGE. Nothing is pressed when it is chosen already.
+void ChooseComboBoxEntry(const CWnd& dialog, int id, int index);
+// The entries of drop-down list id as its popup shows them, and the chosen one's index (-1:
+// none).
+std::vector<std::string> ComboBoxEntries(const CWnd& dialog, int id);
+int ComboBoxSelection(const CWnd& dialog, int id);
 
 // The program's top-level windows that exist now, shown or not (after windows that are
 // going have gone), each described in a few words.
