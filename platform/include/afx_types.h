@@ -247,6 +247,10 @@ struct NMLVKEYDOWN {
     UINT flags = 0;
 };
 
+// A check box's states.
+inline constexpr UINT BST_UNCHECKED = 0;
+inline constexpr UINT BST_CHECKED = 1;
+
 #endif  // _WIN32
 
 // Marks a message handler in a class declaration; it has no effect.
