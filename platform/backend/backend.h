@@ -81,6 +81,27 @@ struct SaveFileChoice {
 // OFN_OVERWRITEPROMPT and lpstrDefExt, which then takes the chosen filter's extension).
 std::optional<SaveFileChoice> AskSaveFileName(HWND owner, const SaveFileRequest& request);
 
+// ---- The open-file dialog
+
+struct OpenFileRequest {
+    std::vector<FileFilter> filters;
+    int filterIndex = 1;   // the filter chosen at first, from 1
+    bool operator==(const OpenFileRequest&) const = default;
+};
+
+// The user's choice: an existing file (UTF-8 path) and the filter shown last, from 1. A name
+// with no UTF-8 form is not replaced by another: nameIsText is false and path empty.
+struct OpenFileChoice {
+    std::string path;
+    int filterIndex = 1;
+    bool nameIsText = true;
+};
+
+// Shows the system's open-file dialog, modal to owner, in Spanish, and waits for the user, who
+// can choose only a file that exists. nullopt when the user cancels (Win32: GetOpenFileNameW
+// with OFN_FILEMUSTEXIST).
+std::optional<OpenFileChoice> AskOpenFileName(HWND owner, const OpenFileRequest& request);
+
 // ---- Resources
 
 // String resource id, UTF-8; nullopt, quietly, when there is none.

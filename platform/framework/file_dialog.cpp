@@ -1,7 +1,6 @@
 #include "afxdlgs.h"
 
 #include "backend/backend.h"
-#include "backend/report.h"
 #include "framework/hooks.h"
 #include "system/file_write_text.h"
 
@@ -45,12 +44,28 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR defaultExtension, LPCTSTR
 {
 }
 
-INT_PTR CFileDialog::DoModal()
+INT_PTR CFileDialog::AskOpenFile()
 {
-    if (m_openForm) {
-        ReportError("el diálogo para abrir archivos no está disponible");
+    backend::OpenFileRequest request;
+    request.filters = SplitFilters(m_filter);
+    request.filterIndex = m_filterIndex;
+    const platform_hooks::OpenFileDialogFunction& replacement = platform_hooks::OpenFileDialogOverride();
+    const std::optional<backend::OpenFileChoice> choice =
+        replacement ? replacement(request) : backend::AskOpenFileName(OwnerWindow(m_pParentWnd), request);
+    if (!choice) return IDCANCEL;
+    if (!choice->nameIsText) {
+        const std::string reason = FileWriteReasonText({FileWriteError::InvalidName, {}});
+        AfxMessageBox(("No se puede abrir ese archivo: " + reason + ".").c_str(), MB_ICONEXCLAMATION);
         return IDCANCEL;
     }
+    m_pathName = choice->path;
+    m_filterIndex = choice->filterIndex;
+    return IDOK;
+}
+
+INT_PTR CFileDialog::DoModal()
+{
+    if (m_openForm) return AskOpenFile();
     backend::SaveFileRequest request;
     request.filters = SplitFilters(m_filter);
     request.filterIndex = m_filterIndex;

@@ -20,6 +20,12 @@ SaveFileDialogFunction& SaveFileDialogOverride()
     return function;
 }
 
+OpenFileDialogFunction& OpenFileDialogOverride()
+{
+    static OpenFileDialogFunction function;
+    return function;
+}
+
 std::deque<DialogDriver>& PendingDialogDrivers()
 {
     static std::deque<DialogDriver> drivers;

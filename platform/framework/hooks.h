@@ -1,7 +1,6 @@
 #pragma once
 
-// The points where tests step in: the functions every message box and save-file dialog go
-// through, and the drivers run inside the modal loop of the next dialogs shown.
+// The points where tests step in: the functions every message box and file dialog go through, and the drivers run inside the modal loop of the next dialogs shown.
 
 #include "afxwin.h"
 #include "backend/backend.h"
@@ -24,6 +23,12 @@ using SaveFileDialogFunction =
     std::function<std::optional<backend::SaveFileChoice>(const backend::SaveFileRequest& request)>;
 // When set, save-file dialogs go to it instead of being shown.
 SaveFileDialogFunction& SaveFileDialogOverride();
+
+// Answers an open-file dialog: the file chosen, or nullopt for Cancel.
+using OpenFileDialogFunction =
+    std::function<std::optional<backend::OpenFileChoice>(const backend::OpenFileRequest& request)>;
+// When set, open-file dialogs go to it instead of being shown.
+OpenFileDialogFunction& OpenFileDialogOverride();
 
 // Taken one by one, oldest first, by the dialogs that start their modal loops.
 using DialogDriver = std::function<void(CDialog& dialog)>;

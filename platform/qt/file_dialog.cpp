@@ -1,4 +1,5 @@
-// The Qt backend's save-file dialog: Qt's own, so that it speaks Spanish on every desktop.
+// The Qt backend's save-file and open-file dialogs: Qt's own, so that they speak Spanish on
+// every desktop.
 
 #include "backend/backend.h"
 #include "toolkit.h"
@@ -19,13 +20,26 @@ QString ExtensionOf(const backend::FileFilter& filter)
     return extension;
 }
 
-// Qt reads the patterns from the parentheses that end a filter's name.
+// Qt reads the patterns from the parentheses that end a filter's name, split by spaces where
+// Windows splits them by ';'; and its "*.*" leaves out the names without a dot that Windows'
+// takes in, so that becomes "*".
 QString QtFilterName(const backend::FileFilter& filter)
 {
-    const QString description = FromUtf8(filter.description);
+    QString description = FromUtf8(filter.description);
     const QString pattern = FromUtf8(filter.pattern);
-    if (description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')'))) return description;
-    return description + QLatin1String(" (") + pattern + QLatin1Char(')');
+    const QString shown = QLatin1Char('(') + pattern + QLatin1Char(')');
+    if (description.endsWith(shown)) description.chop(shown.size());
+    description = description.trimmed();
+    QString patterns = pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    return description + QLatin1String(" (") + patterns + QLatin1Char(')');
+}
+
+QStringList QtFilterNames(const std::vector<backend::FileFilter>& filters)
+{
+    QStringList names;
+    for (const backend::FileFilter& filter : filters) names << QtFilterName(filter);
+    return names;
 }
 
 }  // namespace
@@ -40,8 +54,7 @@ std::optional<SaveFileChoice> AskSaveFileName(HWND owner, const SaveFileRequest&
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
 
-    QStringList names;
-    for (const FileFilter& filter : request.filters) names << QtFilterName(filter);
+    const QStringList names = QtFilterNames(request.filters);
     const auto suffixFor = [&](qsizetype index) {
         const QString extension =
             index >= 0 && index < names.size() ? ExtensionOf(request.filters[static_cast<std::size_t>(index)]) : QString();
@@ -64,6 +77,26 @@ std::optional<SaveFileChoice> AskSaveFileName(HWND owner, const SaveFileRequest&
     const QString path = dialog.selectedFiles().constFirst();
     const bool nameIsText = path.isValidUtf16();   // toStdString would replace a lone surrogate
     return SaveFileChoice{nameIsText ? path.toStdString() : std::string(),
+                          chosen >= 0 ? static_cast<int>(chosen) + 1 : request.filterIndex, nameIsText};
+}
+
+std::optional<OpenFileChoice> AskOpenFileName(HWND owner, const OpenFileRequest& request)
+{
+    QFileDialog dialog(owner != nullptr ? owner->widget : nullptr);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const QStringList names = QtFilterNames(request.filters);
+    if (!names.isEmpty()) {
+        dialog.setNameFilters(names);
+        dialog.selectNameFilter(names[std::clamp<qsizetype>(request.filterIndex - 1, 0, names.size() - 1)]);
+    }
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const qsizetype chosen = names.indexOf(dialog.selectedNameFilter());
+    const QString path = dialog.selectedFiles().constFirst();
+    const bool nameIsText = path.isValidUtf16();
+    return OpenFileChoice{nameIsText ? path.toStdString() : std::string(),
                           chosen >= 0 ? static_cast<int>(chosen) + 1 : request.filterIndex, nameIsText};
 }
 

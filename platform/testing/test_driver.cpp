@@ -70,6 +70,21 @@ SaveFileDialogRecorder::~SaveFileDialogRecorder()
     platform_hooks::SaveFileDialogOverride() = nullptr;
 }
 
+OpenFileDialogRecorder::OpenFileDialogRecorder(std::optional<std::string> path, int filterIndex)
+{
+    platform_hooks::OpenFileDialogOverride() =
+        [this, path, filterIndex](const backend::OpenFileRequest& request) -> std::optional<backend::OpenFileChoice> {
+        m_requests.push_back(request);
+        if (!path) return std::nullopt;
+        return backend::OpenFileChoice{*path, filterIndex, true};
+    };
+}
+
+OpenFileDialogRecorder::~OpenFileDialogRecorder()
+{
+    platform_hooks::OpenFileDialogOverride() = nullptr;
+}
+
 void WhenNextDialogShown(std::function<void(CDialog& dialog)> driver)
 {
     platform_hooks::PendingDialogDrivers().push_back(std::move(driver));

@@ -1,7 +1,8 @@
 // What only the Qt backend shows of the framework layer: the toolkit's own Spanish texts, real
-// message boxes, painting a minimised dialog, the list's item model and its batches, and the
+// message boxes, Qt's open-file dialog, painting a minimised dialog, the list's item model and its batches, and the
 // system-menu popup that stands in for the window manager's.
 
+#include "afxdlgs.h"
 #include "gui_test_support.h"
 #include "qt_gui_test.h"
 
@@ -10,7 +11,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
@@ -19,6 +22,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -56,6 +61,38 @@ TEST_F(QtWidgetsTest, RealMessageBoxesCarryTheTitleAndSpanishButtons)
     EXPECT_EQ(text, QStringLiteral("¿Seguro?"));
     buttons.sort();
     EXPECT_EQ(buttons.join("|").toStdString(), "Aceptar|Cancelar");
+}
+
+TEST_F(QtWidgetsTest, TheOpenDialogSpeaksSpanishAndTakesEveryPatternOfAFilter)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / ("zelmara-open-dialog-" + std::to_string(QApplication::applicationPid()));
+    fs::create_directories(folder);
+    std::ofstream(folder / "campo.top") << "; vacío\n";
+    QString title;
+    QStringList filters;
+    bool existingOnly = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        existingOnly = dialog->fileMode() == QFileDialog::ExistingFile;
+        dialog->setDirectory(QString::fromStdString(folder.string()));
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        QTest::keyClicks(name, QStringLiteral("campo.top"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    CFileDialog open(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
+                     "GROMACS (*.itp;*.top)|*.itp;*.top|Todos los archivos (*.*)|*.*||");
+    EXPECT_EQ(open.DoModal(), IDOK);
+    EXPECT_EQ(title, "Abrir");
+    EXPECT_EQ(filters, (QStringList{"GROMACS (*.itp *.top)", "Todos los archivos (*)"}));
+    EXPECT_TRUE(existingOnly);
+    EXPECT_EQ(fs::path(open.GetPathName().GetString()), folder / "campo.top");
+    EXPECT_EQ(open.GetFilterIndex(), 1);
+    fs::remove_all(folder);
 }
 
 TEST_F(QtWidgetsTest, AMinimisedDialogDrawsItsIconInTheMiddleOfItsErasedSurface)

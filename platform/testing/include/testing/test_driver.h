@@ -76,6 +76,23 @@ private:
     std::vector<backend::SaveFileRequest> m_requests;
 };
 
+// ---- Open-file dialogs
+
+// While alive, every open-file dialog is recorded instead of shown and answered as if the user
+// had chosen path (UTF-8) with filter filterIndex (from 1), or, for nullopt, had pressed Cancel.
+class OpenFileDialogRecorder {
+public:
+    explicit OpenFileDialogRecorder(std::optional<std::string> path, int filterIndex = 1);
+    OpenFileDialogRecorder(const OpenFileDialogRecorder&) = delete;
+    OpenFileDialogRecorder& operator=(const OpenFileDialogRecorder&) = delete;
+    ~OpenFileDialogRecorder();
+
+    const std::vector<backend::OpenFileRequest>& Requests() const { return m_requests; }
+
+private:
+    std::vector<backend::OpenFileRequest> m_requests;
+};
+
 // ---- Modal runs
 
 using platform_hooks::kDriverLeftDialogOpen;
