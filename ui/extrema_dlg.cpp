@@ -6,6 +6,9 @@
 #include "report/scan_table.h"
 #include "ui/about_dlg.h"
 #include "ui/analysis_dlg.h"
+#include "ui/profile_fit_dlg.h"
+#include "afxdlgs.h"
+#include "text/number_text.h"
 
 #include <utility>
 
@@ -15,6 +18,7 @@ BEGIN_MESSAGE_MAP(CExtremaDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_BN_CLICKED(IDC_COMPUTE, OnComputeExtrema)
     ON_COMMAND(IDM_ANALYSIS, OnAnalysis)
+    ON_COMMAND(IDM_FIT_PROFILE, OnFitProfile)
     ON_WM_CONTEXTMENU()
     ON_NOTIFY(LVN_KEYDOWN, IDC_RESULTS, OnResultsKeyDown)
     ON_COMMAND(IDM_COPY, OnCopy)
@@ -57,6 +61,9 @@ BOOL CExtremaDlg::OnInitDialog()
             pSysMenu->AppendMenu(MF_SEPARATOR);
             pSysMenu->AppendMenu(MF_STRING, IDM_ANALYSIS, strAnalysisMenu);
         }
+        CString strFitMenu;
+        strFitMenu.LoadString(IDS_FIT_PROFILE);
+        if (!strFitMenu.IsEmpty()) pSysMenu->AppendMenu(MF_STRING, IDM_FIT_PROFILE, strFitMenu);
         CString strAboutMenu;
         strAboutMenu.LoadString(IDS_ABOUTBOX);
         if (!strAboutMenu.IsEmpty()) {
@@ -83,6 +90,8 @@ void CExtremaDlg::OnSysCommand(UINT nID, LPARAM lParam)
         dlgAbout.DoModal();
     } else if ((nID & 0xFFF0) == IDM_ANALYSIS) {
         OnAnalysis();
+    } else if ((nID & 0xFFF0) == IDM_FIT_PROFILE) {
+        OnFitProfile();
     } else {
         CDialog::OnSysCommand(nID, lParam);
     }
@@ -137,4 +146,15 @@ void CExtremaDlg::OnAnalysis()
     }
     CAnalysisDlg dlg(m_V, std::move(result.analysis), this);
     dlg.DoModal();
+}
+
+void CExtremaDlg::OnFitProfile()
+{
+    CString filter;
+    filter.LoadString(IDS_FIT_FILTER);
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, filter, this);
+    if (dialog.DoModal() != IDOK) return;
+    const std::optional<CoefficientSet> V = CProfileFitDlg::FitFile(dialog.GetPathName().str(), this);
+    if (!V) return;
+    for (int n = 1; n <= 6; ++n) SetDlgItemText(IDC_V1 + n - 1, FormatRoundTrip((*V)[static_cast<std::size_t>(n)]).c_str());
 }

@@ -234,12 +234,14 @@ TEST_F(AnalysisDlgTest, TheMenuEntryComesBeforeTheAboutEntryAndNoMnemonicIsShare
     CExtremaDlg dlg;
     RunDriven(dlg, [](CDialog& shown) {
         const auto entries = SystemMenuEntries(shown);
-        ASSERT_GE(entries.size(), 4u);
+        ASSERT_GE(entries.size(), 5u);
         const std::size_t last = entries.size() - 1;
         EXPECT_EQ(entries[last].id, static_cast<UINT>(IDM_ABOUTBOX));
         EXPECT_TRUE(entries[last - 1].separator);
-        EXPECT_EQ(entries[last - 2].text, "A&nálisis conformacional...\tCtrl+Mayús+A");
-        EXPECT_EQ(entries[last - 2].id, static_cast<UINT>(IDM_ANALYSIS));
+        EXPECT_EQ(entries[last - 2].text, "A&justar a un perfil de energía...\tCtrl+Mayús+F");
+        EXPECT_EQ(entries[last - 2].id, static_cast<UINT>(IDM_FIT_PROFILE));
+        EXPECT_EQ(entries[last - 3].text, "A&nálisis conformacional...\tCtrl+Mayús+A");
+        EXPECT_EQ(entries[last - 3].id, static_cast<UINT>(IDM_ANALYSIS));
 #ifndef _WIN32  // Windows' own entries speak the system's language (Wine adds one of its own)
         std::string mnemonics;
         for (const auto& entry : entries) {
