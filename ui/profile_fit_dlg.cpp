@@ -13,6 +13,9 @@ namespace {
 
 constexpr std::array<std::string_view, 2> kFigureHeadings = {"Magnitud", "Valor"};
 
+// Wider than a vertical scroll bar on either backend.
+constexpr int kScrollBarSpare = 24;
+
 // A field that may be left empty: blanks alone mean no value; anything else must read as a
 // number, as DDX_Text reads it.
 void DDX_OptionalNumber(CDataExchange* pDX, int id, std::optional<double>& value)
@@ -63,13 +66,15 @@ void DDX_Dihedral(CDataExchange* pDX, int id, std::optional<DihedralAtoms>& atom
     atoms = read;
 }
 
-void AddColumns(CListCtrl& list, const std::string_view* headings, const int* shares, int count)
+// Fills list's columns, each given its share of the list's width less spare pixels (a vertical
+// scroll bar's, for a list that will have one), so that no horizontal scroll bar appears.
+void AddColumns(CListCtrl& list, const std::string_view* headings, const int* shares, int count, int spare)
 {
     CRect area;
     list.GetClientRect(&area);
     int total = 0;
     for (int i = 0; i < count; ++i) total += shares[i];
-    const int width = area.Width() - 4;   // so that no horizontal scroll bar appears
+    const int width = area.Width() - 4 - spare;
     for (int i = 0; i < count; ++i)
         list.InsertColumn(i, std::string(headings[i]).c_str(), LVCFMT_LEFT, width * shares[i] / total);
 }
@@ -130,9 +135,9 @@ BOOL CProfileFitDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     constexpr int kFigureShares[] = {60, 40};
-    AddColumns(m_figures, kFigureHeadings.data(), kFigureShares, 2);
-    constexpr int kPointShares[] = {16, 24, 22, 22, 12};
-    AddColumns(m_points, kFitPointHeadings.data(), kPointShares, 5);
+    AddColumns(m_figures, kFigureHeadings.data(), kFigureShares, 2, 0);
+    constexpr int kPointShares[] = {13, 26, 23, 25, 11};
+    AddColumns(m_points, kFitPointHeadings.data(), kPointShares, 5, kScrollBarSpare);
     const std::string file = "Archivo: " + m_source.name + " (formato " + ProfileFormatName(m_source.format) + ")";
     SetDlgItemText(IDC_FIT_FILE, file.c_str());
     if (m_source.format != ProfileFormat::Xtb) GetDlgItem(IDC_FIT_DIHEDRAL)->EnableWindow(FALSE);

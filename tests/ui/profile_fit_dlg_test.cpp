@@ -50,16 +50,19 @@ std::string Utf8(const fs::path& path)
     return std::string(text.begin(), text.end());
 }
 
-// Opens the fit from the main window, with the open-file dialog answering path, runs driver in
-// the fit window and closes it with Cerrar when close.
-void OpenFit(CDialog& main, bool shortcut, const std::function<void(CDialog&)>& driver, bool close = true)
+// Opens the fit from the main window in the way asked (the open-file dialog answered by the
+// test's recorder), runs driver in the fit window and closes it with Cerrar when close.
+enum class Opening { SystemMenu, Shortcut, ContextMenu };
+void OpenFit(CDialog& main, Opening opening, const std::function<void(CDialog&)>& driver, bool close = true)
 {
     WhenNextDialogShown([&](CDialog& fit) {
         driver(fit);
         if (close) Click(fit, IDCANCEL);
     });
-    if (shortcut)
+    if (opening == Opening::Shortcut)
         PressCtrlShiftKey(main, IDC_V2, 'F');
+    else if (opening == Opening::ContextMenu)
+        EXPECT_TRUE(ChooseContextMenuEntry(main, IDC_RESULTS, IDM_FIT_PROFILE));
     else
         EXPECT_TRUE(ChooseSystemMenuEntry(main, IDM_FIT_PROFILE));
     EXPECT_EQ(PendingDialogDrivers(), 0) << "the fit window did not open";
@@ -71,19 +74,20 @@ TEST_F(ProfileFitDlgTest, TheMenuAndTheShortcutShowWhatTheCommandLinePrints)
     OpenFileDialogRecorder files(Utf8(ButaneScan(folder, true)), 2);
     CExtremaDlg dlg;
     RunDriven(dlg, [&](CDialog& main) {
-        for (const bool shortcut : {false, true})
-            OpenFit(main, shortcut, [](CDialog& fit) {
+        for (const Opening opening : {Opening::SystemMenu, Opening::Shortcut, Opening::ContextMenu})
+            OpenFit(main, opening, [&](CDialog& fit) {
                 EXPECT_EQ(Figures(fit), kButaneFit);
                 EXPECT_EQ(ShownListRows(fit, IDC_FIT_POINTS)[0],
                           (std::vector<std::string>{"180", "0", "0.0138855", "-0.0138855", "sí"}));
                 for (int n = 1; n <= 6; ++n) EXPECT_EQ(IsChecked(fit, IDC_FIT_V1 + n - 1), n <= 4) << n;
                 EXPECT_EQ(ControlText(fit, IDC_FIT_DIHEDRAL), "1,2,3,4");
                 EXPECT_EQ(ControlText(fit, IDC_FIT_CUTOFF), "");
+                if (opening == Opening::SystemMenu) SavePicture(fit, "profile_fit_dialog");
             });
         EXPECT_EQ(ControlText(main, IDC_V1), "0") << "Cerrar changed the main window";
         main.EndDialog(IDCANCEL);
     });
-    ASSERT_EQ(files.Requests().size(), 2u);
+    ASSERT_EQ(files.Requests().size(), 3u);
     const auto& filters = files.Requests()[0].filters;
     ASSERT_EQ(filters.size(), 5u);
     EXPECT_EQ(filters[1], (backend::FileFilter{"Registro de xtb (xtbscan.log;*.log)", "xtbscan.log;*.log"}));
@@ -96,7 +100,7 @@ TEST_F(ProfileFitDlgTest, TermsAndACutoffRefitAndARefusedFitKeepsThePreviousOne)
     OpenFileDialogRecorder files(Utf8(ButaneScan(folder, true)));
     CExtremaDlg dlg;
     RunDriven(dlg, [&](CDialog& main) {
-        OpenFit(main, false, [](CDialog& fit) {
+        OpenFit(main, Opening::SystemMenu, [](CDialog& fit) {
             Click(fit, IDC_FIT_V4);
             EXPECT_FALSE(IsChecked(fit, IDC_FIT_V4));
             Type(fit, IDC_FIT_CUTOFF, "3");
@@ -144,7 +148,7 @@ TEST_F(ProfileFitDlgTest, TheCoefficientsTakenReplaceTheMainFieldsAlone)
         Type(main, IDC_PRECISION, "0.5");
         ClickCompute(main);
         const Rows computed = ResultRows(main);
-        OpenFit(main, true, [](CDialog& fit) { Click(fit, IDC_FIT_USE); }, false);
+        OpenFit(main, Opening::Shortcut, [](CDialog& fit) { Click(fit, IDC_FIT_USE); }, false);
         // The fields' own form: the shortest text that reads back to the fitted double.
         EXPECT_EQ(ControlText(main, IDC_V1).substr(0, 9), "1.9393641");
         EXPECT_EQ(ControlText(main, IDC_V4).substr(0, 9), "-0.058136");
@@ -179,7 +183,7 @@ TEST_F(ProfileFitDlgTest, CancelAFileThatCannotBeReadOrFittedAndAnUnknownDihedra
 
         // No input beside the log names its dihedral: the user types it.
         OpenFileDialogRecorder files(log);
-        OpenFit(main, false, [](CDialog& fit) {
+        OpenFit(main, Opening::SystemMenu, [](CDialog& fit) {
             EXPECT_EQ(ShownListRowCount(fit, IDC_FIT_FIGURES), 0);
             EXPECT_FALSE(IsEnabled(fit, IDC_FIT_USE));
             Type(fit, IDC_FIT_DIHEDRAL, "1,2,3,4");
