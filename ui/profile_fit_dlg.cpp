@@ -134,9 +134,9 @@ void CProfileFitDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CProfileFitDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    constexpr int kFigureShares[] = {60, 40};
+    constexpr int kFigureShares[] = {66, 34};
     AddColumns(m_figures, kFigureHeadings.data(), kFigureShares, 2, 0);
-    constexpr int kPointShares[] = {13, 26, 23, 25, 11};
+    constexpr int kPointShares[] = {15, 25, 22, 25, 10};
     AddColumns(m_points, kFitPointHeadings.data(), kPointShares, 5, kScrollBarSpare);
     const std::string file = "Archivo: " + m_source.name + " (formato " + ProfileFormatName(m_source.format) + ")";
     SetDlgItemText(IDC_FIT_FILE, file.c_str());
