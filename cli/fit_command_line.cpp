@@ -37,25 +37,6 @@ std::optional<TermSet> ReadTerms(std::string_view text)
     }
 }
 
-std::optional<DihedralAtoms> ReadDihedral(std::string_view text)
-{
-    DihedralAtoms atoms{};
-    for (std::size_t k = 0; k < 4; ++k) {
-        const std::string_view part = text.substr(0, text.find(','));
-        if (part.empty() || part.size() > 7 || !std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            return std::nullopt;
-        atoms[k] = std::stoi(std::string(part));
-        if (atoms[k] < 1) return std::nullopt;
-        if (k < 3) {
-            if (part.size() == text.size()) return std::nullopt;
-            text.remove_prefix(part.size() + 1);
-        } else if (part.size() != text.size()) {
-            return std::nullopt;
-        }
-    }
-    return atoms;
-}
-
 class Reader {
 public:
     explicit Reader(std::span<const std::string_view> arguments) : arguments_(arguments) {}
@@ -133,7 +114,7 @@ private:
             else if (text == "ev") request.unit = EnergyUnit::ElectronVolt;
             else Refuse("--energy-unit: " + Quoted(text) + " no es hartree, kcal, kj ni ev");
         } else if (name == "--dihedral") {
-            request.dihedral = ReadDihedral(text);
+            request.dihedral = ReadDihedralAtoms(text);
             if (!request.dihedral) Refuse("--dihedral: " + Quoted(text) + " no son cuatro números de átomo (desde 1) separados por comas");
         } else if (name == "--terms") {
             const auto terms = ReadTerms(text);

@@ -1,37 +1,27 @@
 #include "fit_program.h"
 
 #include "system/atomic_file.h"
+#include "system/file_read.h"
+#include "report/fit_text.h"
 #include "cli/fit_report.h"
+#include "report/fit_plot.h"
 #include "report/potential_plot.h"
 #include "cli/shown_text.h"
 #include "report/svg_plot.h"
 #include "xtb_run.h"
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
 namespace {
 
 constexpr int kExitFailed = 1;
 constexpr int kExitBadInput = 2;
 
-// Larger files are refused: no scan output comes near it, and the whole text is held at once.
-constexpr std::uintmax_t kMaxProfileFileBytes = std::uintmax_t{1} << 30;
-
 std::optional<std::string> ReadFile(const std::string& utf8)
 {
-    const std::filesystem::path path(std::u8string(utf8.begin(), utf8.end()));
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error) || std::filesystem::file_size(path, error) > kMaxProfileFileBytes)
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return std::move(text).str();
+    FileReading reading = ReadWholeFile(utf8, kMaxProfileFileBytes);
+    if (!reading.ok()) return std::nullopt;
+    return std::move(reading.text);
 }
 
 struct Profile {
@@ -106,9 +96,7 @@ Profile ReadRequested(const FitRequest& request, const FitOutput& output)
 int WritePlot(const FitRequest& request, const TorsionFit& fit, const ConformationalAnalysis& analysis,
               const FitOutput& output)
 {
-    std::vector<PlotMarker> markers;
-    for (const FittedPoint& point : fit.points) markers.push_back({point.angle, point.reference - fit.offset, point.used});
-    const std::string svg = WriteSvg(PlotPotential(fit.V, analysis, kPlotFileWidth, kPlotFileHeight, markers));
+    const std::string svg = WriteSvg(PlotFit(fit, analysis, kPlotFileWidth, kPlotFileHeight));
     if (WriteFileAtomically(request.plotPath, [&svg](const auto& write) { write(svg); }).ok()) return 0;
     output.message("no se pudo escribir la gráfica en " + Quoted(request.plotPath));
     return kExitFailed;
@@ -120,7 +108,7 @@ int RunFit(const FitRequest& request, const FitOutput& output)
 {
     const Profile read = ReadRequested(request, output);
     if (read.status != 0) return read.status;
-    for (const std::string& note : read.profile.notes) output.message("aviso: " + note);
+    for (const std::string& note : read.profile.notes) output.message(WarningText(note));
 
     const TorsionFitResult result = FitTorsion(read.profile.points, request.fit);
     if (!result.ok()) {
@@ -128,7 +116,7 @@ int RunFit(const FitRequest& request, const FitOutput& output)
         return kExitBadInput;
     }
     const TorsionFit& fit = result.fit;
-    if (!fit.warning.empty()) output.message("aviso: " + fit.warning);
+    if (!fit.warning.empty()) output.message(WarningText(fit.warning));
     const ConformationalAnalysisResult analysis = AnalyzeConformations(fit.V, request.temperature);
     if (!analysis.ok()) {
         output.message(analysis.refusal);

@@ -5,13 +5,11 @@
 #include "cli/json_text.h"
 #include "text/number_text.h"
 #include "cli/shown_text.h"
+#include "report/fit_text.h"
 
 #include <initializer_list>
 
 namespace {
-
-constexpr std::string_view kCoefficientNames[] = {"V1 (kcal/mol)", "V2 (kcal/mol)", "V3 (kcal/mol)",
-                                                  "V4 (kcal/mol)", "V5 (kcal/mol)", "V6 (kcal/mol)"};
 
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 std::string CsvField(std::string_view field)
@@ -86,19 +84,13 @@ std::string FitReportText(std::string_view fileName, ProfileFormat format, const
     AppendLine(text, {"Archivo", ShownText(fileName)}, table);
     AppendLine(text, {"Formato", ProfileFormatName(format)}, table);
     AppendLine(text, {"Términos", TermsText(fit.terms)}, table);
-    for (int n = 1; n <= 6; ++n)
-        AppendLine(text, {kCoefficientNames[n - 1], FormatG(fit.V[static_cast<std::size_t>(n)])}, table);
-    AppendLine(text, {"Desplazamiento (kcal/mol)", FormatG(fit.offset)}, table);
-    AppendLine(text, {"Puntos usados", std::to_string(fit.used)}, table);
-    AppendLine(text, {"Puntos excluidos", std::to_string(fit.leftOut)}, table);
-    AppendLine(text, {"RMSE (kcal/mol)", FormatG(fit.rmse)}, table);
-    AppendLine(text, {"Error máximo (kcal/mol)", FormatG(fit.maxError)}, table);
+    for (const FitFigure& figure : FitFigures(fit)) AppendLine(text, {figure.name, figure.value}, table);
     text += '\n';
-    AppendLine(text, {"Ángulo", "Referencia (kcal/mol)", "Ajuste (kcal/mol)", "Residuo (kcal/mol)", "Usado"}, table);
-    for (const FittedPoint& point : fit.points)
-        AppendLine(text, {FormatG(point.angle), FormatG(point.reference), FormatG(point.fitted), FormatG(point.residual),
-                          point.used ? "sí" : "no"},
-                   table);
+    AppendLine(text, {kFitPointHeadings[0], kFitPointHeadings[1], kFitPointHeadings[2], kFitPointHeadings[3],
+                      kFitPointHeadings[4]},
+               table);
+    for (const std::array<std::string, 5>& row : FitPointRows(fit))
+        AppendLine(text, {row[0], row[1], row[2], row[3], row[4]}, table);
     text += '\n';
     AppendLine(text, {"Mínimo del perfil", "Energía (kcal/mol)"}, table);
     for (const ProfileMinimum& minimum : fit.profileMinima)

@@ -4,6 +4,7 @@
 
 #include "text/number_text.h"
 #include "cli/shown_text.h"
+#include "system/file_read.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -26,14 +27,12 @@ namespace {
 
 fs::path PathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
+// On POSIX systems a path's native form is the UTF-8 ReadWholeFile takes.
 std::optional<std::string> ReadWhole(const fs::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return std::move(text).str();
+    FileReading reading = ReadWholeFile(path.string(), kMaxProfileFileBytes);
+    if (!reading.ok()) return std::nullopt;
+    return std::move(reading.text);
 }
 
 bool WriteWhole(const fs::path& path, const std::string& text)

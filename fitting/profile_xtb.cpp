@@ -4,6 +4,7 @@
 
 #include "profile_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -187,4 +188,23 @@ DihedralReading ReadXtbInputDihedral(std::string_view text, std::string_view nam
     }
     reading.error = LineError(name, 0, "no hay ninguna línea dihedral: que diga qué diedro se explora");
     return reading;
+}
+
+std::optional<DihedralAtoms> ReadDihedralAtoms(std::string_view text)
+{
+    DihedralAtoms atoms{};
+    for (std::size_t k = 0; k < 4; ++k) {
+        const std::string_view part = text.substr(0, text.find(','));
+        if (part.empty() || part.size() > 7 || !std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return std::nullopt;
+        atoms[k] = std::stoi(std::string(part));
+        if (atoms[k] < 1) return std::nullopt;
+        if (k < 3) {
+            if (part.size() == text.size()) return std::nullopt;
+            text.remove_prefix(part.size() + 1);
+        } else if (part.size() != text.size()) {
+            return std::nullopt;
+        }
+    }
+    return atoms;
 }

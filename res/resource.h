@@ -81,3 +81,26 @@
 #define IDC_EXPORT_TEXT                 1032
 #define IDC_EXPORT_COPY                 1033
 #define IDC_EXPORT_SAVE                 1034
+// The profile fit: its system-menu command (also the context-menu entry's and the shortcut's),
+// template, strings and controls.
+#define IDM_FIT_PROFILE                 0x0050
+#define IDD_PROFILE_FIT                 106
+#define IDS_FIT_PROFILE                 190
+#define IDS_FIT_FILTER                  191
+#define IDS_FIT_READ_FAILED             192
+#define IDC_FIT_PLOT                    1040
+#define IDC_FIT_FILE                    1041
+#define IDC_FIT_FIGURES                 1042
+#define IDC_FIT_POINTS                  1043
+#define IDC_FIT_V1                      1044
+#define IDC_FIT_V2                      1045
+#define IDC_FIT_V3                      1046
+#define IDC_FIT_V4                      1047
+#define IDC_FIT_V5                      1048
+#define IDC_FIT_V6                      1049
+#define IDC_FIT_CUTOFF                  1050
+#define IDC_FIT_BOLTZMANN               1051
+#define IDC_FIT_DIHEDRAL                1052
+#define IDC_FIT_REFIT                   1053
+#define IDC_FIT_NOTE                    1054
+#define IDC_FIT_USE                     1055

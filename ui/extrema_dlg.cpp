@@ -7,6 +7,8 @@
 #include "ui/about_dlg.h"
 #include "ui/analysis_dlg.h"
 #include "ui/force_field_export_dlg.h"
+#include "ui/profile_fit_dlg.h"
+#include "afxdlgs.h"
 
 #include <utility>
 
@@ -17,6 +19,7 @@ BEGIN_MESSAGE_MAP(CExtremaDlg, CDialog)
     ON_BN_CLICKED(IDC_COMPUTE, OnComputeExtrema)
     ON_COMMAND(IDM_ANALYSIS, OnAnalysis)
     ON_COMMAND(IDM_EXPORT_FORCE_FIELD, OnExportForceField)
+    ON_COMMAND(IDM_FIT_PROFILE, OnFitProfile)
     ON_WM_CONTEXTMENU()
     ON_NOTIFY(LVN_KEYDOWN, IDC_RESULTS, OnResultsKeyDown)
     ON_COMMAND(IDM_COPY, OnCopy)
@@ -66,6 +69,9 @@ BOOL CExtremaDlg::OnInitDialog()
         CString strExportMenu;
         strExportMenu.LoadString(IDS_EXPORT_FORCE_FIELD);
         if (!strExportMenu.IsEmpty()) pSysMenu->AppendMenu(MF_STRING, IDM_EXPORT_FORCE_FIELD, strExportMenu);
+        CString strFitMenu;
+        strFitMenu.LoadString(IDS_FIT_PROFILE);
+        if (!strFitMenu.IsEmpty()) pSysMenu->AppendMenu(MF_STRING, IDM_FIT_PROFILE, strFitMenu);
         CString strAboutMenu;
         strAboutMenu.LoadString(IDS_ABOUTBOX);
         if (!strAboutMenu.IsEmpty()) {
@@ -96,6 +102,8 @@ void CExtremaDlg::OnSysCommand(UINT nID, LPARAM lParam)
         OnImportForceField();
     } else if ((nID & 0xFFF0) == IDM_EXPORT_FORCE_FIELD) {
         OnExportForceField();
+    } else if ((nID & 0xFFF0) == IDM_FIT_PROFILE) {
+        OnFitProfile();
     } else {
         CDialog::OnSysCommand(nID, lParam);
     }
@@ -157,4 +165,12 @@ void CExtremaDlg::OnExportForceField()
     if (!UpdateData(TRUE)) return;
     CForceFieldExportDlg dlg(m_V, this);
     dlg.DoModal();
+void CExtremaDlg::OnFitProfile()
+{
+    CString filter;
+    filter.LoadString(IDS_FIT_FILTER);
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, filter, this);
+    if (dialog.DoModal() != IDOK) return;
+    const std::optional<CoefficientSet> V = CProfileFitDlg::FitFile(dialog.GetPathName().str(), this);
+    if (V) ShowCoefficients(*V);
 }

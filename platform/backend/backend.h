@@ -335,5 +335,25 @@ std::optional<std::string> ComboBoxEntry(HWND combo, int index);
 int ComboBoxSelection(HWND combo);
 // Chooses entry index, or none for -1; false, changing nothing, when there is no such entry.
 bool SelectComboBoxEntry(HWND combo, int index);
+// ---- Check boxes
+
+// A template's BS_AUTOCHECKBOX button is a check box: a click toggles it, then sends its dialog
+// WM_COMMAND BN_CLICKED as a push button does (Win32: the system's own button).
+
+// Whether check box button is checked; false for a window that is no check box (Win32:
+// BM_GETCHECK is BST_CHECKED).
+bool IsButtonChecked(HWND button);
+// Checks or unchecks check box button without sending BN_CLICKED (Win32: BM_SETCHECK).
+void SetButtonChecked(HWND button, bool checked);
+
+// ---- Enabled windows
+
+// A disabled control is shown greyed and takes neither focus nor input (Win32: EnableWindow).
+void EnableControl(HWND control, bool enable);
+bool IsControlEnabled(HWND control);
+
+// Asks for window to be painted again, whole, when the event loop is next idle (Win32:
+// InvalidateRect with no rectangle).
+void InvalidateWindow(HWND window);
 
 }  // namespace backend

@@ -82,6 +82,15 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
     throw ExchangeStopped{true};
 }
 
+void DDX_Check(CDataExchange* pDX, int id, int& value)
+{
+    HWND box = pDX->PrepareCtrl(id);
+    if (pDX->m_bSaveAndValidate)
+        value = backend::IsButtonChecked(box) ? static_cast<int>(BST_CHECKED) : static_cast<int>(BST_UNCHECKED);
+    else
+        backend::SetButtonChecked(box, value == static_cast<int>(BST_CHECKED));
+}
+
 void DDX_Text(CDataExchange* pDX, int id, double& value)
 {
     HWND edit = pDX->PrepareEditCtrl(id);

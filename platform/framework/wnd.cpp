@@ -181,6 +181,36 @@ int CWnd::GetDlgItemText(int id, CString& text) const
     return text.GetLength();
 }
 
+void CWnd::CheckDlgButton(int id, UINT check)
+{
+    const HWND control = m_hWnd != nullptr ? backend::FindControl(m_hWnd, id) : nullptr;
+    if (control != nullptr) backend::SetButtonChecked(control, check == BST_CHECKED);
+}
+
+UINT CWnd::IsDlgButtonChecked(int id) const
+{
+    const HWND control = m_hWnd != nullptr ? backend::FindControl(m_hWnd, id) : nullptr;
+    return control != nullptr && backend::IsButtonChecked(control) ? BST_CHECKED : BST_UNCHECKED;
+}
+
+BOOL CWnd::EnableWindow(BOOL enable)
+{
+    if (m_hWnd == nullptr) return FALSE;
+    const bool wasDisabled = !backend::IsControlEnabled(m_hWnd);
+    backend::EnableControl(m_hWnd, enable != FALSE);
+    return wasDisabled ? TRUE : FALSE;
+}
+
+BOOL CWnd::IsWindowEnabled() const
+{
+    return m_hWnd != nullptr && backend::IsControlEnabled(m_hWnd) ? TRUE : FALSE;
+}
+
+void CWnd::Invalidate(BOOL)
+{
+    if (m_hWnd != nullptr) backend::InvalidateWindow(m_hWnd);
+}
+
 HICON CWnd::SetIcon(HICON icon, BOOL bigIcon)
 {
     return reinterpret_cast<HICON>(

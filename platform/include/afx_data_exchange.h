@@ -41,6 +41,10 @@ private:
 // reported on stderr, naming the ID, and ends the exchange, as a missing control does.
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 
+// Exchanges check box id's state with value: BST_CHECKED (1) or BST_UNCHECKED (0); writing any
+// other value than 1 unchecks it.
+void DDX_Check(CDataExchange* pDX, int id, int& value);
+
 // Exchanges an edit's text with value. Writing shows the shortest text that reads back to the
 // same double ("0.005"); reading accepts blanks around an optionally signed decimal number with
 // a point (or, with no point, a comma) and an optional exponent, and refuses anything else

@@ -266,6 +266,9 @@ struct NMITEMACTIVATE {
     UINT uKeyFlags = 0;
 };
 using LPNMITEMACTIVATE = NMITEMACTIVATE*;
+// A check box's states.
+inline constexpr UINT BST_UNCHECKED = 0;
+inline constexpr UINT BST_CHECKED = 1;
 
 #endif  // _WIN32
 

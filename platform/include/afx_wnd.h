@@ -42,9 +42,20 @@ public:
     // Sets the text of control id: an edit's contents, a static's or button's caption. Nothing
     // happens when there is no such control.
     void SetDlgItemText(int id, LPCTSTR text);
-    // The text of control id into text, and its length in bytes; empty and 0 when there is no
-    // such control.
+    // The text of control id into text, and its length in bytes; "" and 0 when there is none.
     int GetDlgItemText(int id, CString& text) const;
+    // Check box id becomes checked (BST_CHECKED) or not (BST_UNCHECKED), sending no BN_CLICKED;
+    // nothing happens when there is no such control.
+    void CheckDlgButton(int id, UINT check);
+    // BST_CHECKED or BST_UNCHECKED: check box id's state (unchecked when there is none).
+    UINT IsDlgButtonChecked(int id) const;
+
+    // Enables or disables the window (a disabled control is greyed and takes no input); TRUE
+    // when it was disabled before.
+    BOOL EnableWindow(BOOL enable = TRUE);
+    BOOL IsWindowEnabled() const;
+    // The whole window is painted again once the event loop is idle; erase is always honoured.
+    void Invalidate(BOOL erase = TRUE);
 
     // WM_SETICON: sets the big (32 px) or small (16 px) window icon, returns the previous one.
     HICON SetIcon(HICON icon, BOOL bigIcon);

@@ -14,6 +14,7 @@
 #include "toolkit.h"
 
 #include <QComboBox>
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -222,19 +223,25 @@ QWidget* Builder::MakeComboBox(const resource::ControlTemplate& control, HWND__&
 QWidget* Builder::MakeButton(const resource::ControlTemplate& control, HWND__& button)
 {
     const std::uint32_t type = control.style & BS_TYPEMASK;
-    if (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON) {
+    QAbstractButton* made = nullptr;
+    if (type == BS_AUTOCHECKBOX) {
+        made = new QCheckBox(FromUtf8(control.text), &dialog);
+    } else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
+        auto* push = new QPushButton(FromUtf8(control.text), &dialog);
+        push->setDefault(type == BS_DEFPUSHBUTTON);
+        made = push;
+    } else {
         Fail("el tipo de botón " + std::to_string(type) + " no está admitido");
         return nullptr;
     }
-    auto* push = new QPushButton(FromUtf8(control.text), &dialog);
-    push->setDefault(type == BS_DEFPUSHBUTTON);
     DialogWindow* owner = &window;
     HWND__* source = &button;
-    QObject::connect(push, &QPushButton::clicked, push, [owner, source] {
+    // clicked comes from the user alone (a check box's setChecked sends none), after the toggle.
+    QObject::connect(made, &QAbstractButton::clicked, made, [owner, source] {
         window_map::Deliver(owner, WM_COMMAND, MAKEWPARAM(source->controlId, BN_CLICKED),
                             reinterpret_cast<LPARAM>(source));
     });
-    return push;
+    return made;
 }
 
 // Static texts with a mnemonic move the focus to the next control that takes it; without

@@ -96,6 +96,21 @@ RECT WindowRect(HWND window)
     return RECT{topLeft.x(), topLeft.y(), topLeft.x() + widget->width(), topLeft.y() + widget->height()};
 }
 
+void EnableControl(HWND control, bool enable)
+{
+    if (control->widget != nullptr) control->widget->setEnabled(enable);
+}
+
+bool IsControlEnabled(HWND control)
+{
+    return control->widget != nullptr && control->widget->isEnabled();
+}
+
+void InvalidateWindow(HWND window)
+{
+    if (window->widget != nullptr) window->widget->update();
+}
+
 HWND FindControl(HWND dialog, int id)
 {
     const DialogWindow* window = dialog->AsDialog();

@@ -14,7 +14,7 @@ constexpr std::uint32_t kWsPopup = 0x80000000, kWsChild = 0x40000000, kWsVisible
 constexpr std::uint32_t kDsSetFont = 0x0040;
 constexpr std::uint32_t kSsLeft = 0x0000, kSsIcon = 0x0003;
 constexpr std::uint32_t kEsLeft = 0x0000;
-constexpr std::uint32_t kBsPushButton = 0x0000, kBsDefPushButton = 0x0001;
+constexpr std::uint32_t kBsPushButton = 0x0000, kBsDefPushButton = 0x0001, kBsAutoCheckBox = 0x0003;
 constexpr std::uint32_t kCbsSimple = 0x0001;
 constexpr int kDefaultCharset = 1;
 
@@ -39,13 +39,14 @@ struct ControlKind {
     bool sizeOptional;  // ICON: width and height may be left out
 };
 
-constexpr std::array<ControlKind, 6> kControlKinds = {{
+constexpr std::array<ControlKind, 7> kControlKinds = {{
     {"LTEXT", "Static", kSsLeft | kWsGroup, true, false},
     {"EDITTEXT", "Edit", kEsLeft | kWsBorder | kWsTabStop, false, false},
     {"PUSHBUTTON", "Button", kBsPushButton | kWsTabStop, true, false},
     {"DEFPUSHBUTTON", "Button", kBsDefPushButton | kWsTabStop, true, false},
     {"ICON", "Static", kSsIcon, true, true},
     {"COMBOBOX", "ComboBox", kCbsSimple | kWsTabStop, false, false},
+    {"AUTOCHECKBOX", "Button", kBsAutoCheckBox | kWsTabStop, true, false},
 }};
 
 bool ReadRect(TokenCursor& in, Rect& rect) {
@@ -68,8 +69,9 @@ bool ReadOptionalStyles(TokenCursor& in, ControlTemplate& control) {
     return !in.AcceptPunct(',') || in.ReadStyle(0, control.exStyle, "an extended style");
 }
 
-// LTEXT, EDITTEXT, PUSHBUTTON, DEFPUSHBUTTON, COMBOBOX: [text,] id, x, y, width, height [, style
-// [, extended style]]. ICON: text, id, x, y [, width, height [, style [, extended style]]].
+// LTEXT, EDITTEXT, PUSHBUTTON, DEFPUSHBUTTON, COMBOBOX, AUTOCHECKBOX: [text,] id, x, y, width,
+// height [, style [, extended style]].
+// ICON: text, id, x, y [, width, height [, style [, extended style]]].
 bool ParseFixedClassControl(TokenCursor& in, const ControlKind& kind, ControlTemplate& control) {
     control.className = kind.className;
     control.style = kWsChild | kWsVisible | kind.defaultStyle;
@@ -108,7 +110,8 @@ bool ParseControl(TokenCursor& in, DialogTemplate& dialog) {
         });
         if (kind == kControlKinds.end())
             return in.FailExpected(
-                "a control (LTEXT, EDITTEXT, PUSHBUTTON, DEFPUSHBUTTON, ICON, COMBOBOX, CONTROL) or END");
+                "a control (LTEXT, EDITTEXT, PUSHBUTTON, DEFPUSHBUTTON, ICON, COMBOBOX, AUTOCHECKBOX, CONTROL) "
+                "or END");
         in.Next();
         ok = ParseFixedClassControl(in, *kind, control);
     }

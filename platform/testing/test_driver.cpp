@@ -106,6 +106,28 @@ void ClearDialogDrivers()
     platform_hooks::PendingDialogDrivers().clear();
 }
 
+bool IsChecked(const CWnd& dialog, int id)
+{
+    LetEventsRun();
+    const HWND box = dialog.m_hWnd != nullptr ? backend::FindControl(dialog.m_hWnd, id) : nullptr;
+    if (box == nullptr) {
+        ReportFailure("no control " + std::to_string(id));
+        return false;
+    }
+    return backend::IsButtonChecked(box);
+}
+
+bool IsEnabled(const CWnd& dialog, int id)
+{
+    LetEventsRun();
+    const HWND control = dialog.m_hWnd != nullptr ? backend::FindControl(dialog.m_hWnd, id) : nullptr;
+    if (control == nullptr) {
+        ReportFailure("no control " + std::to_string(id));
+        return false;
+    }
+    return backend::IsControlEnabled(control);
+}
+
 int TakeDialogsLeftOpen()
 {
     return std::exchange(platform_hooks::DialogsLeftOpenByDrivers(), 0);

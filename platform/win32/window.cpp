@@ -74,4 +74,19 @@ RECT WindowRect(HWND window)
     return rect;
 }
 
+void EnableControl(HWND control, bool enable)
+{
+    EnableWindow(control, enable ? TRUE : FALSE);
+}
+
+bool IsControlEnabled(HWND control)
+{
+    return IsWindowEnabled(control) != FALSE;
+}
+
+void InvalidateWindow(HWND window)
+{
+    InvalidateRect(window, nullptr, TRUE);
+}
+
 }  // namespace backend

@@ -22,6 +22,10 @@ inline constexpr double kMaxProfileEnergy = 1e12;
 // The largest angle magnitude a reader accepts, in degrees, before it is brought into [0, 360).
 inline constexpr double kMaxProfileAngle = 1e6;
 
+// The largest profile file read, in bytes: no scan output comes near it, and the whole text is
+// held at once.
+inline constexpr unsigned long long kMaxProfileFileBytes = 1ULL << 30;
+
 struct ProfilePoint {
     double angle;    // phi, degrees, 0 <= angle < 360
     double energy;   // kcal/mol above the profile's lowest point, >= 0

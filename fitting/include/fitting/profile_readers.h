@@ -45,6 +45,10 @@ struct DihedralReading {
 };
 DihedralReading ReadXtbInputDihedral(std::string_view text, std::string_view name);
 
+// "i,j,k,l": four atom numbers from 1, of at most seven digits, separated by commas and nothing
+// else; nullopt for any other text.
+std::optional<DihedralAtoms> ReadDihedralAtoms(std::string_view text);
+
 // A Gaussian output: the last complete "Summary of Optimized Potential Surface Scan" (a relaxed
 // scan of one dihedral marked "Scan" in the parameter table), energies from its "Eigenvalues --"
 // rows plus the "(add N to energies)" shift, or else the last "Summary of the potential surface

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -19,6 +20,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QTest>
 
@@ -131,7 +134,15 @@ void Click(const CWnd& dialog, int id)
         ReportFailure("control " + std::to_string(id) + " is not a button");
         return;
     }
-    QTest::mouseClick(button, Qt::LeftButton);
+    // A check box takes a click on its box and label only, which the middle of a wide control
+    // may miss.
+    QPoint where = button->rect().center();
+    if (auto* box = qobject_cast<QCheckBox*>(button)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        where = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center();
+    }
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
 }
 
 void CloseBox(const CWnd& dialog)

@@ -57,6 +57,20 @@ TEST(ResourceScriptStyles, NotClearsBitsAndBarCombinesFromLeftToRight) {
     EXPECT_EQ(combo.style, WS_CHILD | WS_VISIBLE | WS_TABSTOP | 0x3u | 0x00200000u);
 }
 
+TEST(ResourceScriptStyles, CheckBoxesAsStatementAndAsButtonControl) {
+    const resource::ControlTemplate statement = OnlyControl(DialogWith("AUTOCHECKBOX \"V1\",7,0,0,20,10"));
+    EXPECT_EQ(statement.className, "Button");
+    EXPECT_EQ(statement.text, "V1");
+    EXPECT_EQ(statement.id, 7);
+    EXPECT_EQ(statement.style, WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | WS_TABSTOP);
+    EXPECT_EQ(OnlyControl(DialogWith("AUTOCHECKBOX \"V1\",7,0,0,20,10,NOT WS_TABSTOP")).style,
+              WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX);
+    const resource::ControlTemplate control =
+        OnlyControl(DialogWith("CONTROL \"V2\",8,\"Button\",BS_AUTOCHECKBOX | WS_TABSTOP,0,0,20,10"));
+    EXPECT_EQ(control.className, "Button");
+    EXPECT_EQ(control.style, statement.style);
+}
+
 TEST(ResourceScriptStyles, DialogDefaultsAndExtendedStyles) {
     resource::ParseOutcome outcome = ParseText(
         "#include \"afxres.h\"\n"

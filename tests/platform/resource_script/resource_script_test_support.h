@@ -29,6 +29,7 @@ inline constexpr std::uint32_t WS_POPUP = 0x80000000, WS_CHILD = 0x40000000,
                                WS_EX_APPWINDOW = 0x00040000, DS_SETFONT = 0x40,
                                DS_MODALFRAME = 0x80, SS_LEFT = 0, SS_ICON = 3, SS_BITMAP = 0xE,
                                SS_NOPREFIX = 0x80, ES_AUTOHSCROLL = 0x80, BS_PUSHBUTTON = 0,
-                               BS_DEFPUSHBUTTON = 1, LVS_REPORT = 1, LVS_SHOWSELALWAYS = 8;
+                               BS_DEFPUSHBUTTON = 1, BS_AUTOCHECKBOX = 3, LVS_REPORT = 1,
+                               LVS_SHOWSELALWAYS = 8;
 
 }  // namespace resource_test

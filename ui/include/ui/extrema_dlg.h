@@ -31,12 +31,12 @@ protected:
 
     // Control 1007 <-> m_results; precision (validated); then V1 ... V6.
     void DoDataExchange(CDataExchange* pDX) override;
-    // Fills the fields, adds the analysis, import, export and About entries to the system menu,
-    // takes the dialog's shortcuts, sets the icons, adds the columns.
+    // Fills the fields, adds the analysis, import, export, fit and About entries to the system
+    // menu, takes the dialog's shortcuts, sets the icons, adds the columns.
     BOOL OnInitDialog() override;
 
-    // The About entry opens the About box, the analysis entry the analysis, the import and export
-    // entries the import and the export; every other system command gets the default handling.
+    // The About entry opens the About box, the analysis, import, export and fit entries their
+    // windows; every other system command gets the default handling.
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     // Draws the icon centred when the window is minimised; otherwise the default painting.
     afx_msg void OnPaint();
@@ -51,6 +51,9 @@ protected:
     // Reads and validates the fields as OnComputeExtrema does, then opens the force-field export
     // of the coefficients.
     afx_msg void OnExportForceField();
+    // Asks for an energy-profile file and opens the fit to it; the coefficients the user takes
+    // from there replace the texts of the six fields, and nothing else changes.
+    afx_msg void OnFitProfile();
 
     // The result list (extrema_dlg_results.cpp). Its context menu: "Copiar" and "Seleccionar
     // todo" when it has rows, "Guardar como..." once a computation has been made.

@@ -32,6 +32,7 @@ inline constexpr std::uint32_t ES_READONLY = 0x800;
 inline constexpr std::uint32_t BS_TYPEMASK = 0xF;
 inline constexpr std::uint32_t BS_PUSHBUTTON = 0x0;
 inline constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x1;
+inline constexpr std::uint32_t BS_AUTOCHECKBOX = 0x3;
 
 inline constexpr std::uint32_t CBS_TYPEMASK = 0x3;
 inline constexpr std::uint32_t CBS_DROPDOWNLIST = 0x3;

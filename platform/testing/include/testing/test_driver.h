@@ -121,7 +121,7 @@ void PressCtrlKey(const CWnd& dialog, int id, char letter);
 // Replaces an edit's text as a user pasting it does: text goes to the clipboard, then Ctrl+V
 // in the edit with all of its text selected.
 void Paste(const CWnd& dialog, int id, std::string_view text);
-// Clicks push button id with the mouse.
+// Clicks push button or check box id with the mouse (a check box on its box, which toggles it).
 void Click(const CWnd& dialog, int id);
 // Clicks the dialog's close box.
 void CloseBox(const CWnd& dialog);
@@ -168,6 +168,10 @@ std::string Title(const CWnd& window);
 bool IsShown(const CWnd& window);
 // The text of control id: an edit's contents, a static's or button's caption.
 std::string ControlText(const CWnd& dialog, int id);
+// Whether check box id is checked.
+bool IsChecked(const CWnd& dialog, int id);
+// Whether control id is enabled.
+bool IsEnabled(const CWnd& dialog, int id);
 // The selected part of edit id's text (a multi-line edit's lines ended by "\n").
 std::string SelectedText(const CWnd& dialog, int id);
 // The ID of the dialog's control that has the keyboard focus; 0 when none has.
