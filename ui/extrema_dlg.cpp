@@ -165,6 +165,8 @@ void CExtremaDlg::OnExportForceField()
     if (!UpdateData(TRUE)) return;
     CForceFieldExportDlg dlg(m_V, this);
     dlg.DoModal();
+}
+
 void CExtremaDlg::OnFitProfile()
 {
     CString filter;
