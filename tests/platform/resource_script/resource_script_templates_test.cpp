@@ -130,9 +130,9 @@ TEST(RealResourceScript, StringsPicturesAndLanguage) {
     const resource::ResourceScript& script = Script();
     EXPECT_EQ(script.language, 0x0A);
     EXPECT_EQ(script.sublanguage, 0x03);
-    EXPECT_EQ(script.dialogs.size(), 4u);
+    EXPECT_EQ(script.dialogs.size(), 6u);
 
-    ASSERT_EQ(script.strings.size(), 15u);
+    ASSERT_EQ(script.strings.size(), 23u);
     ASSERT_NE(script.FindString(101), nullptr);
     EXPECT_EQ(*script.FindString(101), "&Acerca de Zelmara...");
     const std::string* help = script.FindString(0xE146);   // the help command's text
