@@ -93,19 +93,15 @@ TEST_F(ForceFieldImportTest, FilterAndChooseBySystemMenuShortcutOrContextMenuLea
         });
         ExpectOplsFields(shown);
         EXPECT_EQ(ResultRows(shown), scanned);
-        for (const Opening opening : {Opening::Shortcut, Opening::ContextMenu}) {
+        for (const Opening opening : {Opening::Shortcut, Opening::ContextMenu, Opening::SystemMenu}) {
             Type(shown, IDC_V1, "7");
-            OpenImport(shown, opening, [](CDialog& import) {
-                DoubleClickListRow(import, IDC_IMPORT_TORSIONS, 0);
+            OpenImport(shown, opening, [opening](CDialog& import) {
+                if (opening != Opening::SystemMenu) return DoubleClickListRow(import, IDC_IMPORT_TORSIONS, 0);
+                ClickListRow(import, IDC_IMPORT_TORSIONS, 0);
+                Click(import, IDOK);
             });
             ExpectOplsFields(shown);
         }
-        Type(shown, IDC_V1, "7");
-        OpenImport(shown, Opening::SystemMenu, [](CDialog& import) {
-            ClickListRow(import, IDC_IMPORT_TORSIONS, 0);
-            Click(import, IDOK);
-        });
-        ExpectOplsFields(shown);
         shown.EndDialog(IDCANCEL);
     });
     ASSERT_EQ(files.Requests().size(), 4u);
