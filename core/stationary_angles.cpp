@@ -31,9 +31,9 @@ namespace {
 
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 // Both evaluations' rounding errors stay below these many units of rounding of the sum of the
-// terms' magnitudes (about 8 and 20, the coefficients' own errors included); the least normal
+// terms' magnitudes (about 6 and 20, the coefficients' own errors included); the least normal
 // double on top covers what underflow can lose.
-constexpr double kDoubleRoundingUnits = kRoundingUnitsTakenAsZero;
+constexpr double kDoubleRoundingUnits = 16.0;
 constexpr double kDoubleDoubleRoundingUnits = 256.0;
 constexpr double kUnderflowMargin = std::numeric_limits<double>::min();
 
@@ -75,13 +75,19 @@ Variable VariableAt(double theta)
     return {0, Sine((90.0 - theta) * (kPi / 180.0))};
 }
 
-// k! / (k - j)!: the factor that the j-th derivative puts on the coefficient of t^k.
-double FallingFactorial(int k, int j)
-{
-    double f = 1.0;
-    for (int i = 0; i < j; ++i) f *= k - i;
-    return f;
-}
+// kFallingFactorial[k][j] = k! / (k - j)!: the factor that the j-th derivative puts on the
+// coefficient of t^k.
+constexpr std::array<std::array<double, 6>, 6> kFallingFactorial = [] {
+    std::array<std::array<double, 6>, 6> table{};
+    for (int k = 0; k < 6; ++k) {
+        double f = 1.0;
+        for (int j = 0; j <= k; ++j) {
+            table[static_cast<std::size_t>(k)][static_cast<std::size_t>(j)] = f;
+            f *= k - j;
+        }
+    }
+    return table;
+}();
 
 // P^(order) at one angle: its exact sign, whether it is zero within kRoundingUnitsTakenAsZero
 // units of rounding, and its size, roughly.
@@ -105,27 +111,27 @@ public:
         const Variable v = VariableAt(theta);
         const DerivativeExpansion& e = about_[static_cast<std::size_t>(v.centre + 1)];
         const double size = std::fabs(v.t);
+        const std::size_t j = static_cast<std::size_t>(order);
         double value = 0.0, bound = 0.0;
-        for (int k = 5; k >= order; --k) {
-            const double f = FallingFactorial(k, order);
-            value = value * v.t + e.coefficient[static_cast<std::size_t>(k)] * f;
-            bound = bound * size + e.magnitude[static_cast<std::size_t>(k)] * f;
+        for (std::size_t k = 5; k + 1 > j; --k) {
+            const double f = kFallingFactorial[k][j];
+            value = value * v.t + e.coefficient[k] * f;
+            bound = bound * size + e.magnitude[k] * f;
         }
-        const double tolerance = kDoubleRoundingUnits * kEpsilon * bound + kUnderflowMargin;
-        if (std::fabs(value) > tolerance) return {theta, value > 0.0 ? 1 : -1, false, std::fabs(value)};
+        const bool nearZero = std::fabs(value) <= kRoundingUnitsTakenAsZero * kEpsilon * bound;
+        if (std::fabs(value) > kDoubleRoundingUnits * kEpsilon * bound + kUnderflowMargin)
+            return {theta, value > 0.0 ? 1 : -1, nearZero, std::fabs(value)};
 
         double_double::Pair precise{0.0, 0.0};
-        for (int k = 5; k >= order; --k) {
-            const std::size_t i = static_cast<std::size_t>(k);
+        for (std::size_t k = 5; k + 1 > j; --k)
             precise = double_double::Add(double_double::Multiply(precise, v.t),
-                                         double_double::Multiply({e.coefficient[i], e.correction[i]},
-                                                                 FallingFactorial(k, order)));
-        }
+                                         double_double::Multiply({e.coefficient[k], e.correction[k]},
+                                                                 kFallingFactorial[k][j]));
         const double preciseTolerance = kDoubleDoubleRoundingUnits * kEpsilon * kEpsilon * bound + kUnderflowMargin;
         const int sign = std::fabs(precise.high) > preciseTolerance
                              ? (precise.high > 0.0 ? 1 : -1)
                              : ExactDerivativeSign(unitV_, v.centre, order, v.t);
-        return {theta, sign, true, std::fabs(precise.high)};
+        return {theta, sign, nearZero, std::fabs(precise.high)};
     }
 
 private:
