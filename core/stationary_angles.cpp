@@ -15,9 +15,9 @@
 #include <cstdint>
 #include <limits>
 
-// The roots of P are isolated through the chain of its derivatives: P^(degree) is a constant, and the
-// changes of sign of P^(j+1) split [-1, 1] into pieces on which P^(j) is monotonic, so each piece
-// holds at most one change of sign of P^(j), found by bisection. Points are carried as
+// The roots of P are isolated through the chain of its derivatives: P^(degree) is a constant,
+// and the changes of sign of P^(j+1) split [-1, 1] into pieces on which P^(j) is monotonic, so
+// each piece holds at most one change of sign of P^(j), found by bisection. Points are carried as
 // theta = 180 - phi in degrees (psi, with x = cos psi), and P^(j) is evaluated from its Taylor
 // coefficients about x = 1, 0 or -1, whichever is nearest, in a variable computed without
 // cancellation (1 - cos psi as 2 sin^2(psi / 2)), so roots near x = +-1 keep their digits. The
@@ -37,8 +37,9 @@ constexpr double kDoubleRoundingUnits = 16.0;
 constexpr double kDoubleDoubleRoundingUnits = 256.0;
 constexpr double kUnderflowMargin = std::numeric_limits<double>::min();
 
-// The ends of the search: 180 - theta and 180 + theta round to 180 for any theta below the
-// first, and the last is the double below 180. A root closer to an end than these belongs to it.
+// The ends of the search: the spacing of doubles at 180, the least theta whose 180 - theta and
+// 180 + theta are always told from 180, and the double below 180. A root closer to an end than
+// these belongs to it.
 constexpr double kFirstTheta = 0x1p-45;
 constexpr double kLastTheta = 180.0 - 0x1p-45;
 
