@@ -10,9 +10,10 @@
 // V(phi) - V(minimum) is a polynomial in cos(phi) - cos(minimum) whose coefficients are summed
 // in double-double arithmetic, so that a flat-bottomed minimum, where the lower terms of V
 // cancel, keeps the true excess. Relative error about 1e-13, except at a flat-bottomed minimum
-// inside the turn (not at 0 or 180) once V/RT passes about 1e38: its place, which rounding can
-// move by about epsilon^(2/3) where P has a near-triple root, then no longer lies well inside
-// the peak's width.
+// inside the turn (not at 0 or 180) once V/RT passes about 1e30: the excess's coefficients,
+// shifted to the minimum in double-double arithmetic, are known to about 1e-32 of the
+// coefficients' size, which over the peak's width of a minimum flat to the sixth order then
+// reaches 1e-12 of RT (over a quartic one from about 1e40 on).
 class BasinWeight {
 public:
     // V finite and not all zero; RT > 0 in the units of V (kcal/mol).

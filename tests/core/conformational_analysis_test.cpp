@@ -81,10 +81,11 @@ TEST(ConformationalAnalysis, MultipleRootsOfTheDerivative)
         for (const bool doubleRoot : {false, true}) {
             const ConformationalAnalysis a = doubleRoot ? Analyze({0, 12 * r * r + 3, -6 * r, 1, 0, 0, 0})
                                                         : Analyze({0, -4 * r, 1, 0, 0, 0, 0});
-            // P(+-1) = 12e-18 is below the rounding of P's terms: that double root merges into
-            // the end point, which stays an extremum.
+            // Rounding the coefficients splits this double root into a root at x = +-1 and
+            // a change of sign at 0.0036237 degree from the end (mpmath, 50 digits).
             if (doubleRoot && std::fabs(r) == 1 - 1e-9) {
-                EXPECT_EQ(Points(a), "0:M 180:m ") << r;
+                EXPECT_EQ(Points(a), r > 0 ? "0:M 179.9963763:m 180:M 180.0036237:m "
+                                           : "0:m 0.0036237:M 180:m 359.9963763:M ");
                 continue;
             }
             ASSERT_EQ(a.points.size(), 4u) << r;
@@ -246,6 +247,63 @@ TEST(ConformationalAnalysis, ASignChangeWhereTheDerivativeIsTinyIsPlacedExactly)
     ASSERT_EQ(Points(a), "0:M 75.5224878:m 120.0001102:M 180:m 239.9998898:M 284.4775122:m ");
     EXPECT_NEAR(a.points[2].angle, 120.000110236618084, 3e-14);
     EXPECT_NEAR(a.points[4].angle, 360.0 - 120.000110236618084, 3e-14);
+}
+
+// Exactly symmetric potentials, found by fuzzing, whose extrema lie beside near-triple roots of
+// dV/dpsi (V3 within a few parts in 1e4 of -4 V6; the even part, three roots 1.9e-7 degree
+// apart): every extremum meets its images to the angle's resolution, and images have the same
+// basin weight, population times exp(relative V / RT), whatever the rounding of their levels.
+TEST(ConformationalAnalysis, SymmetricPotentialsKeepTheirSymmetryBesideNearTripleRoots)
+{
+    struct Symmetric {
+        CoefficientSet V;
+        double temperature;
+        int fold;
+    };
+    const Symmetric sets[] = {
+        {{0, 0, -0x1.9bc048d159e27p-700, 0, -0x1.fbc048d159e27p-702, 0, -0x1.5555555555555p-705}, 1.0, 2},
+        {{0, 0, 0, -0x1.51d06a6515d1fp+67, 0, 0, -0x1.5555555555555p+65}, 1.0, 3},
+        {{0, 0, 0, -0x1.54c5577777770p+19, 0, 0, -0x1.5555555555555p+17}, 8.900539715441246, 3},
+        {{0, 0, 0, 2.5, 0, 0, 0.4}, 10000.0, 3},
+    };
+    const double resolution = 2 * 360 * std::numeric_limits<double>::epsilon();
+    const auto apart = [](double a, double b) { return std::min(std::fabs(a - b), 360 - std::fabs(a - b)); };
+    for (const Symmetric& set : sets) {
+        const ConformationalAnalysis a = Analyze(set.V, set.temperature);
+        const double RT = kGasConstant * set.temperature;
+        for (int k = 1; k < set.fold; ++k) {
+            const double turn = k * 360.0 / set.fold;
+            for (const StationaryPoint& p : a.points) {
+                const bool met = std::any_of(a.points.begin(), a.points.end(), [&](const StationaryPoint& q) {
+                    return q.kind == p.kind && apart(q.angle, p.angle + turn) <= resolution;
+                });
+                EXPECT_TRUE(met || p.kind == Kind::Inflection) << set.V[3] << " " << p.angle;
+            }
+            for (const Conformer& c : a.conformers) {
+                for (const Conformer& image : a.conformers) {
+                    if (apart(image.angle, c.angle + turn) > resolution) continue;
+                    EXPECT_NEAR(std::log(c.population) + c.relativePotential / RT,
+                                std::log(image.population) + image.relativePotential / RT, 1e-12)
+                        << set.V[3] << " " << c.angle;
+                }
+            }
+        }
+    }
+    // The threefold set at 8.9 K against its roots in 50-digit arithmetic (mpmath).
+    const ConformationalAnalysis a = Analyze(sets[2].V, sets[2].temperature);
+    ASSERT_EQ(a.points.size(), 12u);
+    EXPECT_NEAR(a.points[1].angle, 1.0965675174170499236, 2e-14);
+    EXPECT_NEAR(a.points[3].angle, 118.90343248258295008, 2e-14);
+    EXPECT_NEAR(a.points[5].angle, 121.09656751741704992, 2e-14);
+}
+
+// Two changes of sign of dV/dpsi 1.5e-14 degree apart beside 60 degrees, which give the same
+// angle beside 300 (found by fuzzing): one inflection on either side, not two points at 300.
+TEST(ConformationalAnalysis, ChangesOfSignThatRoundingCannotSeparateAreOnePoint)
+{
+    const ConformationalAnalysis a = Analyze({0, 1.9303340960505108e-85, 1.1260282226961313e-85,
+                                              4.2896313245566905e-86, 8.043058733543795e-87, 0, 0});
+    EXPECT_EQ(Points(a), "0:m 1.5e-06:M 60:i 180:m 300:i 359.9999985:M ");
 }
 
 TEST(ConformationalAnalysis, RefusesWhatItCannotAnalyse)

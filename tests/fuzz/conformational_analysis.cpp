@@ -15,16 +15,17 @@
 //   populations lie in 0 ... 1 and sum to 1; and every change of sign of dV/dpsi on a grid of
 //   0.05 degree, where it stands clear of rounding at both ends, has a returned extremum of the
 //   matching kind between the two grid angles.
-// Each input also gives the set made of its even terms alone: an exactly symmetric potential,
-// repeating every 180 (or 90) degrees, whose conformers all have their images at those turns
-// (where the analysis' extrema meet theirs to 1e-11 degree: a cluster of roots that rounding
-// cannot separate is one point placed inside it, not always at its middle), and whose minima at
-// 0 and 180 degrees have the same basin weight (population times exp(relative V / RT)) to 1e-12
-// whatever V/RT: equal populations but for the rounding of their levels.
+// Each input also gives the sets made of its even terms alone and of its terms V3, V6 alone:
+// exactly symmetric potentials, repeating every 180 (or 90) and every 120 degrees, whose
+// extrema all meet their images at those turns to the angle's resolution, and whose conformers
+// have the same basin weight (population times exp(relative V / RT)) as their images to 1e-12:
+// equal populations but for the rounding of their levels (at 0 and 180 degrees whatever V/RT;
+// elsewhere while V/RT stays below 1e30, the limit BasinWeight states for flat minima).
 
 #include "core/conformational_analysis.h"
 #include "core/potential.h"
 #include "fuzz_check.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <array>
@@ -236,76 +237,84 @@ int Fold(const CoefficientSet& V)
 // The spacing of doubles just below 360: how finely an angle of the turn can be placed.
 constexpr double kAngleSpacing = 360.0 * std::numeric_limits<double>::epsilon();
 
-// The basin's width in degrees: from the maximum before the minimum to the one after it.
-double BasinWidth(const Conformer& c)
+// The distance in degrees from the minimum to the nearer of its basin's edges.
+double NearerEdge(const Conformer& c)
 {
-    const double width = std::fmod(c.basinTo - c.basinFrom + 360.0, 360.0);
-    return width > 0.0 ? width : 360.0;
+    const double below = std::fmod(c.angle - c.basinFrom + 360.0, 360.0);
+    const double above = std::fmod(c.basinTo - c.angle + 360.0, 360.0);
+    return std::min(below > 0.0 ? below : 360.0, above > 0.0 ? above : 360.0);
 }
 
-void CheckRepeats(const ConformationalAnalysis& a, int fold)
+// Where an extremum and its image may lie apart: twice that spacing, for the rounding of
+// 180 -+ theta on top of the root's own.
+constexpr double kImageTolerance = 2.0 * kAngleSpacing;
+
+double CircularDistance(double a, double b)
+{
+    const double apart = std::fabs(a - b);
+    return std::min(apart, 360.0 - apart);
+}
+
+void CheckRepeats(const CoefficientSet& V, const ConformationalAnalysis& a, int fold)
 {
     const double turn = 360.0 / fold, RT = kGasConstant * a.temperature;
-    // A cluster of roots that rounding cannot separate is one extremum placed somewhere inside
-    // the cluster, not always at its middle, so off its images; the basins' edges, and with them
-    // the weights, are then off too. Images are compared only where every extremum meets its
-    // image to 1e-11 degree.
-    const bool symmetricEdges = std::all_of(a.points.begin(), a.points.end(), [&](const StationaryPoint& p) {
+    double largest = 0.0;
+    for (int n = 1; n <= 6; ++n) largest = std::max(largest, std::fabs(V[n]));
+    const bool hugeOverRT = largest / RT > 1e30;
+    for (const StationaryPoint& p : a.points) {
+        if (p.kind == StationaryKind::Inflection) continue;
         for (int k = 1; k < fold; ++k) {
             const double image = std::fmod(p.angle + k * turn, 360.0);
-            const bool met = std::any_of(a.points.begin(), a.points.end(), [&](const StationaryPoint& q) {
-                const double apart = std::fabs(q.angle - image);
-                return q.kind == p.kind && std::min(apart, 360.0 - apart) < 1e-11;
-            });
-            if (!met) return false;
+            if (std::none_of(a.points.begin(), a.points.end(), [&](const StationaryPoint& q) {
+                    return q.kind == p.kind && CircularDistance(q.angle, image) <= kImageTolerance;
+                }))
+                fuzz::Fail("the extremum at " + FormatRoundTrip(p.angle) + " has no image " + std::to_string(k) +
+                           " turn(s) of " + std::to_string(turn) + " degrees on");
         }
-        return true;
-    });
-    if (!symmetricEdges) return;
+    }
     for (const Conformer& c : a.conformers) {
         for (int k = 1; k < fold; ++k) {
             const double image = std::fmod(c.angle + k * turn, 360.0);
             const auto match = std::find_if(a.conformers.begin(), a.conformers.end(), [&](const Conformer& other) {
-                const double apart = std::fabs(other.angle - image);
-                return std::min(apart, 360.0 - apart) < 1e-7;
+                return CircularDistance(other.angle, image) <= kImageTolerance;
             });
-            if (match == a.conformers.end())
-                fuzz::Fail("the conformer at " + std::to_string(c.angle) + " has no image " + std::to_string(k) +
-                           " turn(s) of " + std::to_string(turn) + " degrees on");
+            if (match == a.conformers.end()) fuzz::Fail("a minimum that is no conformer");
             // Their basin weights, population times exp(relative V / RT), are equal: the
             // populations differ only as much as the rounding of the two levels makes them.
             if (c.population == 0.0 || match->population == 0.0) continue;
-            // Only the flat-bottomed minima at 0 and 180, which rounding places exactly; the
-            // others, placed only to the precision a near-multiple root allows, are not compared.
             const bool atEnds = (c.angle == 0.0 || c.angle == 180.0) && (match->angle == 0.0 || match->angle == 180.0);
-            if (!atEnds) continue;
+            if (!atEnds && hugeOverRT) continue;
             const double logWeight = std::log(c.population) + c.relativePotential / RT;
             const double imageLogWeight = std::log(match->population) + match->relativePotential / RT;
-            // A narrow basin's width is known only to the spacing of doubles near 360 degrees, and
-            // a population near the bottom of the doubles' range only to the smallest of them.
-            const double narrower = std::min(BasinWidth(c), BasinWidth(*match));
+            // A basin's edges are known only to the spacing of doubles near 360 degrees, which
+            // moves its weight by that much over the distance to the nearer edge at most; a
+            // population near the bottom of the doubles' range is known only to the smallest of them.
+            const double narrower = std::min(NearerEdge(c), NearerEdge(*match));
             const double smaller = std::min(c.population, match->population);
             const double tolerance = 1e-12 + 8.0 * kAngleSpacing / narrower +
                                      4.0 * std::numeric_limits<double>::denorm_min() / smaller;
             if (std::fabs(logWeight - imageLogWeight) > tolerance)
                 fuzz::Fail("images " + std::to_string(turn * k) + " degrees apart have populations " +
-                           std::to_string(c.population) + " and " + std::to_string(match->population) +
-                           " at levels " + std::to_string(c.relativePotential) + " and " +
-                           std::to_string(match->relativePotential));
+                           FormatRoundTrip(c.population) + " and " + FormatRoundTrip(match->population) +
+                           " at levels " + FormatRoundTrip(c.relativePotential) + " and " +
+                           FormatRoundTrip(match->relativePotential));
         }
     }
 }
 
-void CheckSymmetricPart(const Case& c)
+void CheckSymmetricParts(const Case& c)
 {
-    Case part = c;
-    for (int n = 1; n <= 6; n += 2) part.V[n] = 0.0;
-    const int fold = Fold(part.V);
-    if (fold == 0 || ShouldRefuse(part)) return;
-    const ConformationalAnalysisResult result = AnalyzeConformations(part.V, part.temperature);
-    if (!result.ok()) fuzz::Fail("refused a symmetric part: " + result.refusal);
-    CheckAnalysis(part, result.analysis);
-    CheckRepeats(result.analysis, fold);
+    for (const int every : {2, 3}) {
+        Case part = c;
+        for (int n = 1; n <= 6; ++n)
+            if (n % every != 0) part.V[n] = 0.0;
+        const int fold = Fold(part.V);
+        if (fold == 0 || ShouldRefuse(part)) continue;
+        const ConformationalAnalysisResult result = AnalyzeConformations(part.V, part.temperature);
+        if (!result.ok()) fuzz::Fail("refused a symmetric part: " + result.refusal);
+        CheckAnalysis(part, result.analysis);
+        CheckRepeats(part.V, result.analysis, fold);
+    }
 }
 
 }  // namespace
@@ -319,10 +328,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Fail(result.ok() ? "accepted what it must refuse" : "refused: " + result.refusal);
     if (!result.ok()) {
         if (result.refusal.find('\n') != std::string::npos) fuzz::Fail("a refusal of more than one line");
-        CheckSymmetricPart(c);
+        CheckSymmetricParts(c);
         return 0;
     }
     CheckAnalysis(c, result.analysis);
-    CheckSymmetricPart(c);
+    CheckSymmetricParts(c);
     return 0;
 }

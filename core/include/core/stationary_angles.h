@@ -18,25 +18,25 @@ struct StationaryAngle {
 };
 
 // Values closer to zero than this many units of rounding of the terms that make them are taken
-// as zero: about 1.4e-14 of the coefficients' scale. A pair of extrema, or a root next to
-// phi = 0 or 180, that exists only within that margin is merged (see FindStationaryAngles).
+// as zero: about 1.4e-14 of the coefficients' scale. Where P comes that close to zero without
+// changing sign, there is a level tangent (see FindStationaryAngles).
 inline constexpr double kRoundingUnitsTakenAsZero = 64.0;
 
 // Every stationary point of V over 0 <= phi < 360, in increasing angle. phi = 0 and 180 are
 // always there; every other point comes from a root x = cos(180 - phi) of
-// P(x) = sum_n n Vn U(n-1)(x) in (-1, 1) and gives phi and 360 - phi, located to a few units of
-// rounding of the angle. The kind follows from the sign of dV/dphi on either side, which is
-// what the first non-zero derivative decides: a root of P of odd multiplicity is an extremum,
-// of even multiplicity an inflection. A cluster of roots that cannot be told apart from one
-// multiple root (values of P and its derivatives within kRoundingUnitsTakenAsZero units of
-// rounding) counts as that one root, so a minimum and a maximum closer than rounding can
-// separate become one inflection, and a root that close to x = +-1 makes phi = 180 or 0 a
-// flat-bottomed extremum; where P changes sign across such a cluster and double-double
-// arithmetic finds a single change of sign in it, the extremum is placed there, to the angle's
-// resolution. Minima and maxima alternate around the circle, and every change of
-// sign of dV/dpsi between two angles where it stands clear of rounding at both (|dV/dpsi| above
-// 1e-12 sum_n n |Vn| is ample) has an extremum of the matching kind between them. For
-// coefficients so small that PotentialDerivative's products are subnormal, compare with the set
-// scaled by a power of two, whose result is the same.
+// P(x) = sum_n n Vn U(n-1)(x) in (-1, 1) and gives phi and 360 - phi. Each change of sign of P
+// is decided in exact arithmetic, however small P is around it, and is an extremum placed to
+// the angle's resolution: between the two neighbouring doubles of 180 - phi where P, evaluated
+// exactly at their cosines, has opposite signs. Only changes of sign that rounding cannot
+// separate are merged: those closer to phi = 0 or 180 than the spacing of doubles at 180
+// belong to that end (whose kind follows the sign beyond them), and those that give the same
+// angle on either side of 180 are one point, an extremum or an inflection by the signs on
+// either side. Where P comes within kRoundingUnitsTakenAsZero units of rounding of zero at one
+// of its own extrema without changing sign there, the point is an inflection (a level tangent,
+// such as a double root of P), or part of phi = 0 or 180 when P is that small at the end too.
+// So minima and maxima alternate around the circle, every change of sign of dV/dpsi has its
+// extremum of the matching kind, and the extrema of a symmetric potential meet their images to
+// the angle's resolution. For coefficients so small that PotentialDerivative's products are
+// subnormal, compare with the set scaled by a power of two, whose result is the same.
 // V: finite, not all zero; only the ratios between the coefficients matter.
 std::vector<StationaryAngle> FindStationaryAngles(const CoefficientSet& V);
