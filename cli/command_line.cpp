@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/shown_text.h"
+#include "option_cursor.h"
 #include "text/number_text.h"
 #include "forcefield/force_field_format.h"
 #include "forcefield/lammps_units.h"
@@ -68,12 +69,23 @@ std::string OutsideRange(std::string_view name, double value, double first, doub
 
 class Reader {
 public:
-    explicit Reader(std::span<const std::string_view> arguments) : arguments_(arguments) {}
+    explicit Reader(std::span<const std::string_view> arguments)
+        : options_(arguments, TakesValue, IsFlag, ": opción desconocida")
+    {
+    }
 
     CommandLine Read()
     {
-        while (next_ < arguments_.size() && result_.action == CommandAction::Scan)
-            ReadOption(arguments_[next_++]);
+        while (result_.action == CommandAction::Scan) {
+            const std::optional<OptionReading> option = options_.Next();
+            if (!option) break;
+            if (!option->ok())
+                Refuse(option->refusal);
+            else if (TakesValue(option->name))
+                ReadValue(option->name, option->value);
+            else
+                ApplyFlag(option->name);
+        }
         if (result_.action == CommandAction::Scan) RefuseConflicts();
         return result_;
     }
@@ -83,39 +95,6 @@ private:
     {
         result_.action = CommandAction::Refuse;
         result_.error = std::move(message);
-    }
-
-    void ReadOption(std::string_view argument)
-    {
-        if (optionsEnded_) {
-            Refuse(Quoted(argument) + ": argumento no esperado (tras -- no se admiten más argumentos)");
-            return;
-        }
-        if (argument == "--") {
-            optionsEnded_ = true;
-            return;
-        }
-        if (!argument.starts_with("-")) {
-            Refuse(Quoted(argument) + ": argumento no esperado (las opciones empiezan por --)");
-            return;
-        }
-        const auto equals = argument.find('=');
-        const std::string_view name = argument.substr(0, equals);
-        if (TakesValue(name)) {
-            if (equals != std::string_view::npos)
-                ReadValue(name, argument.substr(equals + 1));
-            else if (next_ < arguments_.size() && !arguments_[next_].starts_with("--"))
-                ReadValue(name, arguments_[next_++]);
-            else
-                Refuse(std::string(name) + ": falta el valor");
-        } else if (IsFlag(name)) {
-            if (equals != std::string_view::npos)
-                Refuse(std::string(name) + ": no admite ningún valor");
-            else
-                ApplyFlag(name);
-        } else {
-            Refuse(ShownText(name) + ": opción desconocida");
-        }
     }
 
     void ApplyFlag(std::string_view name)
@@ -247,9 +226,7 @@ private:
         }
     }
 
-    std::span<const std::string_view> arguments_;
-    std::size_t next_ = 0;
-    bool optionsEnded_ = false;
+    OptionCursor options_;
     bool precisionGiven_ = false;
     bool temperatureGiven_ = false;
     bool coefficientGiven_ = false;

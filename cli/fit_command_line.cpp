@@ -2,6 +2,7 @@
 
 #include "text/number_text.h"
 #include "cli/shown_text.h"
+#include "option_cursor.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +17,11 @@ constexpr std::string_view kValueOptions[] = {"--fit", "--xtb", "--format", "--d
 bool TakesValue(std::string_view name)
 {
     return std::find(std::begin(kValueOptions), std::end(kValueOptions), name) != std::end(kValueOptions);
+}
+
+bool IsFlag(std::string_view name)
+{
+    return name == "--csv" || name == "--json";
 }
 
 // "1,2,3,4", "1-6", "1-3,6".
@@ -39,11 +45,25 @@ std::optional<TermSet> ReadTerms(std::string_view text)
 
 class Reader {
 public:
-    explicit Reader(std::span<const std::string_view> arguments) : arguments_(arguments) {}
+    explicit Reader(std::span<const std::string_view> arguments)
+        : options_(arguments, TakesValue, IsFlag, ": opción desconocida en el modo de ajuste")
+    {
+    }
 
     FitCommandLine Read()
     {
-        while (next_ < arguments_.size() && result_.action == FitAction::Fit) ReadOption(arguments_[next_++]);
+        while (result_.action == FitAction::Fit) {
+            const std::optional<OptionReading> option = options_.Next();
+            if (!option) break;
+            if (!option->ok())
+                Refuse(option->refusal);
+            else if (TakesValue(option->name))
+                ReadValue(option->name, option->value);
+            else if (option->name == "--csv")
+                result_.request.table = TableFormat::Csv;
+            else
+                result_.request.json = true;
+        }
         if (result_.action == FitAction::Fit) RefuseConflicts();
         return result_;
     }
@@ -54,32 +74,6 @@ private:
         if (result_.action == FitAction::Refuse) return;
         result_.action = FitAction::Refuse;
         result_.error = std::move(message);
-    }
-
-    void ReadOption(std::string_view argument)
-    {
-        if (optionsEnded_) return Refuse(Quoted(argument) + ": argumento no esperado (tras -- no se admiten más argumentos)");
-        if (argument == "--") {
-            optionsEnded_ = true;
-            return;
-        }
-        if (!argument.starts_with("-")) return Refuse(Quoted(argument) + ": argumento no esperado (las opciones empiezan por --)");
-        const auto equals = argument.find('=');
-        const std::string_view name = argument.substr(0, equals);
-        if (TakesValue(name)) {
-            if (equals != std::string_view::npos)
-                ReadValue(name, argument.substr(equals + 1));
-            else if (next_ < arguments_.size() && !arguments_[next_].starts_with("--"))
-                ReadValue(name, arguments_[next_++]);
-            else
-                Refuse(std::string(name) + ": falta el valor");
-        } else if (name == "--csv" || name == "--json") {
-            if (equals != std::string_view::npos) return Refuse(std::string(name) + ": no admite ningún valor");
-            if (name == "--csv") result_.request.table = TableFormat::Csv;
-            else result_.request.json = true;
-        } else {
-            Refuse(ShownText(name) + ": opción desconocida en el modo de ajuste");
-        }
     }
 
     // A number read with ReadNumber, or a refusal.
@@ -167,9 +161,7 @@ private:
             if (!xtb && Seen(name)) return Refuse(std::string(name) + ": solo se usa junto con --xtb");
     }
 
-    std::span<const std::string_view> arguments_;
-    std::size_t next_ = 0;
-    bool optionsEnded_ = false;
+    OptionCursor options_;
     std::vector<std::string> seen_;
     FitCommandLine result_;
 };
