@@ -104,3 +104,7 @@
 #define IDC_FIT_REFIT                   1053
 #define IDC_FIT_NOTE                    1054
 #define IDC_FIT_USE                     1055
+
+// The help window: its template and its text.
+#define IDD_HELP                        107
+#define IDC_HELP_TEXT                   1060

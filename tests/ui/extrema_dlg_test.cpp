@@ -329,19 +329,28 @@ TEST_F(ExtremaDlgTest, OtherSystemCommandsGetTheDefaultHandling)
     EXPECT_EQ(result, IDCANCEL);
 }
 
-TEST_F(ExtremaDlgTest, F1ShowsTheHelp)
+TEST_F(ExtremaDlgTest, F1ShowsTheHelpOfEveryWindow)
 {
     CExtremaDlg dlg;
     MessageBoxRecorder boxes;
-    RunDriven(dlg, [](CDialog& shown) {
+    std::string help;
+    RunDriven(dlg, [&help](CDialog& shown) {
+        WhenNextDialogShown([&help](CDialog& window) {
+            EXPECT_EQ(Title(window), "Ayuda de Zelmara");
+            EXPECT_NE(SavePicture(window, "help_window"), "");   // to look at
+            help = ControlText(window, IDC_HELP_TEXT);
+            EXPECT_EQ(FocusedControl(window), IDOK);   // the text is not shown selected
+            PressKey(window, IDOK, Key::Enter);
+        });
         PressKey(shown, IDC_V4, Key::F1);
+        EXPECT_EQ(PendingDialogDrivers(), 0);
         shown.EndDialog(IDCANCEL);
     });
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    const std::string& help = boxes.Calls()[0].text;
+    EXPECT_TRUE(boxes.Calls().empty());
     for (const char* topic : {"kcal/mol", "grados", "Ángulo", "Derivada de V", "V(Kcal/mol)", "décima",
                               "Ctrl+C", "Ctrl+A", "Guardar como", "Análisis conformacional", "Ctrl+Mayús+A",
-                              "Guardar gráfica"})
+                              "Guardar gráfica", "Importar de un campo de fuerza", "Ctrl+O",
+                              "Exportar a un campo de fuerza", "Ajustar a un perfil de energía", "Ctrl+Mayús+F"})
         EXPECT_NE(help.find(topic), std::string::npos) << topic;
 }
 
