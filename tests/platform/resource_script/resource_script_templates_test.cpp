@@ -130,7 +130,7 @@ TEST(RealResourceScript, StringsPicturesAndLanguage) {
     const resource::ResourceScript& script = Script();
     EXPECT_EQ(script.language, 0x0A);
     EXPECT_EQ(script.sublanguage, 0x03);
-    EXPECT_EQ(script.dialogs.size(), 6u);
+    EXPECT_EQ(script.dialogs.size(), 7u);
 
     ASSERT_EQ(script.strings.size(), 23u);
     ASSERT_NE(script.FindString(101), nullptr);
