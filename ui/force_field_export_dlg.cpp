@@ -3,7 +3,7 @@
 #include "afxdlgs.h"
 #include "file_save.h"
 #include "forcefield/torsion_writer.h"
-#include "forcefield/type_names.h"
+#include "forcefield/type_filter.h"
 #include "system/atomic_file.h"
 
 #include <array>
@@ -91,7 +91,7 @@ void CForceFieldExportDlg::ShowExport()
     if (index < 0 || index >= static_cast<int>(kFormats.size())) return;
     CString typed;
     GetDlgItemText(IDC_EXPORT_TYPES, typed);
-    const std::vector<std::string> names = TypeNames(typed.str());
+    const std::vector<std::string> names = TypeWords(typed.str());
     m_text.clear();
     m_refusal.clear();
     if (names.size() != 4) {

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-// The type names a user gives to pick torsions ("CT CT CT CT"): the words of text between
-// blanks and tabs, in order; empty when it has none.
+// The type names a user writes ("CT CT CT CT": --types, the import window's filter, the export
+// window's types): the words of text between blanks and tabs, in order; empty when it has none.
 std::vector<std::string> TypeWords(std::string_view text);
 
 // Whether a torsion of those types answers to the words the user gave: the same count read
