@@ -7,6 +7,10 @@
 
 #include <commdlg.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace {
 
 // "description\0pattern\0" for each type, and one more NUL at the end.
@@ -23,49 +27,54 @@ std::wstring FilterList(const std::vector<backend::FileFilter>& types)
     return filters;
 }
 
+// What both dialogs hold while they run: the types, the file name's room, the request.
+struct FileDialogCall {
+    std::wstring filters;
+    std::wstring file = std::wstring(32768, L'\0');   // the longest path the wide API takes
+    OPENFILENAMEW dialog{};
+
+    FileDialogCall(HWND owner, const std::vector<backend::FileFilter>& types, int filterIndex)
+        : filters(FilterList(types))
+    {
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = owner;
+        dialog.lpstrFilter = types.empty() ? nullptr : filters.c_str();
+        dialog.nFilterIndex = static_cast<DWORD>(filterIndex);
+        dialog.lpstrFile = file.data();
+        dialog.nMaxFile = static_cast<DWORD>(file.size());
+    }
+    FileDialogCall(const FileDialogCall&) = delete;
+    FileDialogCall& operator=(const FileDialogCall&) = delete;
+
+    // The name chosen, or nullopt when it has no UTF-8 form (a lone surrogate).
+    std::optional<std::string> ChosenPath() const { return win32_text::StrictUtf8(file.c_str()); }
+};
+
 }  // namespace
 
 namespace backend {
 
 std::optional<SaveFileChoice> AskSaveFileName(HWND owner, const SaveFileRequest& request)
 {
-    const std::wstring filters = FilterList(request.filters);
-    std::wstring file(32768, L'\0');   // the longest path the wide API takes
-    win32_text::CopyWide(request.fileName, file.data(), static_cast<int>(file.size()));
+    FileDialogCall call(owner, request.filters, request.filterIndex);
+    win32_text::CopyWide(request.fileName, call.file.data(), static_cast<int>(call.file.size()));
     const std::wstring extension = win32_text::Wide(request.defaultExtension);
-
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = request.filters.empty() ? nullptr : filters.c_str();
-    dialog.nFilterIndex = static_cast<DWORD>(request.filterIndex);
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = static_cast<DWORD>(file.size());
     // With a default extension set, the dialog adds the chosen type's own to a bare name.
-    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
-                   (request.confirmOverwrite ? OFN_OVERWRITEPROMPT : 0);
-    if (!GetSaveFileNameW(&dialog)) return std::nullopt;
-    const std::optional<std::string> path = win32_text::StrictUtf8(file.c_str());
-    return SaveFileChoice{path.value_or(""), static_cast<int>(dialog.nFilterIndex), path.has_value()};
+    call.dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    call.dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                        (request.confirmOverwrite ? OFN_OVERWRITEPROMPT : 0);
+    if (!GetSaveFileNameW(&call.dialog)) return std::nullopt;
+    const std::optional<std::string> path = call.ChosenPath();
+    return SaveFileChoice{path.value_or(""), static_cast<int>(call.dialog.nFilterIndex), path.has_value()};
 }
 
 std::optional<OpenFileChoice> AskOpenFileName(HWND owner, const OpenFileRequest& request)
 {
-    const std::wstring filters = FilterList(request.filters);
-    std::wstring file(32768, L'\0');
-
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = request.filters.empty() ? nullptr : filters.c_str();
-    dialog.nFilterIndex = static_cast<DWORD>(request.filterIndex);
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-    const std::optional<std::string> path = win32_text::StrictUtf8(file.c_str());
-    return OpenFileChoice{path.value_or(""), static_cast<int>(dialog.nFilterIndex), path.has_value()};
+    FileDialogCall call(owner, request.filters, request.filterIndex);
+    call.dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&call.dialog)) return std::nullopt;
+    const std::optional<std::string> path = call.ChosenPath();
+    return OpenFileChoice{path.value_or(""), static_cast<int>(call.dialog.nFilterIndex), path.has_value()};
 }
 
 }  // namespace backend

@@ -168,35 +168,43 @@ bool ChooseSystemMenuEntry(const CWnd& dialog, UINT id)
     return false;
 }
 
-void ClickListRow(const CWnd& dialog, int id, int row, Modifier modifier)
+namespace {
+
+// The middle of row's first cell in list id's viewport, once scrolled into view; nullopt, after
+// a failure naming it, when there is no such list or row.
+std::optional<QPoint> ShownRowPoint(const CWnd& dialog, int id, int row, QTableView*& view)
 {
-    QTableView* view = ListView(dialog, id);
-    if (view == nullptr) return;
+    view = ListView(dialog, id);
+    if (view == nullptr) return std::nullopt;
     LetEventsRun();
     const QModelIndex index = view->model()->index(row, 0);
     if (!index.isValid()) {
         ReportFailure("list " + std::to_string(id) + " has no row " + std::to_string(row));
-        return;
+        return std::nullopt;
     }
     view->scrollTo(index);
+    return view->visualRect(index).center();
+}
+
+}  // namespace
+
+void ClickListRow(const CWnd& dialog, int id, int row, Modifier modifier)
+{
+    QTableView* view = nullptr;
+    const std::optional<QPoint> point = ShownRowPoint(dialog, id, row, view);
+    if (!point) return;
     const Qt::KeyboardModifiers keys = modifier == Modifier::Ctrl    ? Qt::ControlModifier
                                        : modifier == Modifier::Shift ? Qt::ShiftModifier
                                                                      : Qt::NoModifier;
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, keys, view->visualRect(index).center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, keys, *point);
 }
 
 void DoubleClickListRow(const CWnd& dialog, int id, int row)
 {
-    QTableView* view = ListView(dialog, id);
-    if (view == nullptr) return;
-    LetEventsRun();
-    const QModelIndex index = view->model()->index(row, 0);
-    if (!index.isValid()) {
-        ReportFailure("list " + std::to_string(id) + " has no row " + std::to_string(row));
-        return;
-    }
-    view->scrollTo(index);
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(index).center());
+    QTableView* view = nullptr;
+    const std::optional<QPoint> point = ShownRowPoint(dialog, id, row, view);
+    if (!point) return;
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, *point);
     LetEventsRun();
 }
 
