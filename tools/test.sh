@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: a Release build with
 # warnings as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build. Both replay the
-# saved fuzz inputs; then each of the 21 fuzz targets runs for 20 seconds under libFuzzer. Last, the Windows
+# saved fuzz inputs; then each fuzz target runs for 15 seconds under libFuzzer. Last, the Windows
 # builds (32- and 64-bit, warnings as errors) run their tests under Wine, each zelmara-scan.exe is
 # compared with the Linux zelmara-scan, and each installer installs and uninstalls. Where 32-bit
 # Wine could not be installed, the 32-bit programs are still built, their tests and the
@@ -23,7 +23,7 @@ LSAN_OPTIONS="suppressions=$PWD/tools/lsan-suppressions.txt:print_suppressions=0
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   ctest --test-dir build/sanitize --output-on-failure -j2
 
-bash tools/fuzz.sh 20
+bash tools/fuzz.sh 15
 
 # The benchmark programs are left out here: they only print figures, and the Linux build
 # compiles the same sources.
