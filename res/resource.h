@@ -68,6 +68,7 @@
 #define IDC_IMPORT_TYPES                1020
 #define IDC_IMPORT_TORSIONS             1021
 #define IDC_IMPORT_SUMMARY              1022
+#define IDC_IMPORT_NOTES                1023
 // Strings and controls of the force-field export window.
 #define IDS_EXPORT_FORCE_FIELD          180
 #define IDS_EXPORT_FORMATS              181

@@ -16,12 +16,13 @@ void CExtremaDlg::OnImportForceField()
     CFileDialog open(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, filter, this);
     if (open.DoModal() != IDOK) return;
     // The format comes from the file's name and text, as on the command line.
-    ForceFieldFileReading file = ReadForceFieldFile(open.GetPathName().GetString(), ForceFieldOptions{});
+    const std::string path = open.GetPathName().GetString();
+    ForceFieldFileReading file = ReadForceFieldFile(path, ForceFieldOptions{});
     if (!file.reading.ok()) {
         AfxMessageBox(file.reading.error.c_str(), MB_ICONEXCLAMATION);
         return;
     }
-    CForceFieldImportDlg dlg(std::move(file), this);
+    CForceFieldImportDlg dlg(std::move(file), path, this);
     if (dlg.DoModal() == IDOK) ShowCoefficients(dlg.ChosenCoefficients());
 }
 

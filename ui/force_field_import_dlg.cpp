@@ -8,11 +8,11 @@
 namespace {
 
 // Widths in pixels of the columns: types, source, each V, minima, barrier.
-constexpr int kTypesWidth = 130;
-constexpr int kSourceWidth = 230;
-constexpr int kCoefficientWidth = 58;
+constexpr int kTypesWidth = 120;
+constexpr int kSourceWidth = 140;
+constexpr int kCoefficientWidth = 70;
 constexpr int kMinimaWidth = 90;
-constexpr int kBarrierWidth = 125;
+constexpr int kBarrierWidth = 115;
 
 // kTorsionHeadings' places of the minima and the barrier.
 constexpr std::size_t kMinimaHeading = 9;
@@ -30,8 +30,9 @@ BEGIN_MESSAGE_MAP(CForceFieldImportDlg, CDialog)
     ON_NOTIFY(NM_DBLCLK, IDC_IMPORT_TORSIONS, OnTorsionDoubleClick)
 END_MESSAGE_MAP()
 
-CForceFieldImportDlg::CForceFieldImportDlg(ForceFieldFileReading file, CWnd* pParent)
-    : CDialog(CForceFieldImportDlg::IDD, pParent), m_file(std::move(file))
+CForceFieldImportDlg::CForceFieldImportDlg(ForceFieldFileReading file, const std::string& path, CWnd* pParent)
+    : CDialog(CForceFieldImportDlg::IDD, pParent), m_file(std::move(file)),
+      m_folder(path.substr(0, path.find_last_of("/\\") + 1))
 {
     TorsionAnalyses analyses;
     m_texts.reserve(m_file.reading.torsions.size());
@@ -59,6 +60,9 @@ BOOL CForceFieldImportDlg::OnInitDialog()
     m_torsions.InsertColumn(column++, std::string(kTorsionHeadings[kMinimaHeading]).c_str(), LVCFMT_LEFT, kMinimaWidth);
     m_torsions.InsertColumn(column, std::string(kTorsionHeadings[kBarrierHeading]).c_str(), LVCFMT_LEFT, kBarrierWidth);
     ShowTorsions({});
+    std::string notes;
+    for (const std::string& note : m_file.reading.notes) notes += (notes.empty() ? "" : "; ") + WithoutFolder(note);
+    SetDlgItemText(IDC_IMPORT_NOTES, notes.c_str());
     return TRUE;
 }
 
@@ -74,7 +78,7 @@ void CForceFieldImportDlg::ShowTorsions(const std::vector<std::string>& asked)
         const int row = m_torsions.InsertItem(m_torsions.GetItemCount(), ShownTypes(torsions[i].types).c_str());
         if (row < 0) continue;
         m_shown.push_back(i);
-        m_torsions.SetItemText(row, 1, TorsionSource(torsions[i]).c_str());
+        m_torsions.SetItemText(row, 1, WithoutFolder(TorsionSource(torsions[i])).c_str());
         if (!text.refusal.empty()) {
             m_torsions.SetItemText(row, 2, text.refusal.c_str());
             continue;
@@ -88,6 +92,11 @@ void CForceFieldImportDlg::ShowTorsions(const std::vector<std::string>& asked)
                           std::to_string(m_unusable) + " que V1…V6 no representan.";
     if (!asked.empty()) summary += " Mostradas: " + std::to_string(m_shown.size()) + ".";
     SetDlgItemText(IDC_IMPORT_SUMMARY, summary.c_str());
+}
+
+std::string CForceFieldImportDlg::WithoutFolder(const std::string& text) const
+{
+    return !m_folder.empty() && text.starts_with(m_folder) ? text.substr(m_folder.size()) : text;
 }
 
 void CForceFieldImportDlg::OnTypesChanged()

@@ -78,7 +78,7 @@ TEST_F(ForceFieldImportTest, FilterAndChooseBySystemMenuShortcutOrContextMenuLea
                       (std::vector<std::string>{"Tipos", "Origen", "V1", "V2", "V3", "V4", "Mínimos", "Barrera de rotación"}));
             const Rows rows = ShownListRows(import, IDC_IMPORT_TORSIONS);
             ASSERT_EQ(rows.size(), 4u);
-            EXPECT_EQ(rows[0], (std::vector<std::string>{"CT CT CT CT", path + ":2", "1.3", "-0.05", "0.2", "0", "180", "1.5"}));
+            EXPECT_EQ(rows[0], (std::vector<std::string>{"CT CT CT CT", "torsiones.itp:2", "1.3", "-0.05", "0.2", "0", "180", "1.5"}));
             EXPECT_EQ(rows[2][2], "fase de 90 grados: V1…V6 solo representan fases de 0 o 180 grados");
             EXPECT_EQ(ControlText(import, IDC_IMPORT_SUMMARY), kSummary);
             EXPECT_EQ(ClippedStaticTexts(import), std::vector<std::string>{});
@@ -157,6 +157,26 @@ TEST_F(ForceFieldImportTest, CancelsAndRefusalsChangeNothing)
 
 // Debian's largest force field (python3-openmm's CHARMM36, about 6,100 torsions, some of them
 // sixfold) lists whole, with V1 ... V6.
+TEST_F(ForceFieldImportTest, TheReadersRemarksAreShownBesideTheList)
+{
+    Folder folder;
+    const std::string path = (folder.path() / "torsiones.offxml").string();
+    std::ofstream(path) << "<SMIRNOFF version=\"0.3\">\n<ProperTorsions version=\"0.3\" default_idivf=\"auto\">\n"
+                           "<Proper smirks=\"[*:1]-[#6X4:2]-[#6X4:3]-[*:4]\" id=\"t1\" periodicity1=\"3\""
+                           " phase1=\"0.0 * degree\" k1=\"0.15 * mole**-1 * kilocalorie\"/>\n"
+                           "</ProperTorsions>\n</SMIRNOFF>\n";
+    OpenFileDialogRecorder files(path);
+    CExtremaDlg dlg;
+    RunDriven(dlg, [&](CDialog& shown) {
+        OpenImport(shown, Opening::Shortcut, [&](CDialog& import) {
+            EXPECT_EQ(ShownListRowCount(import, IDC_IMPORT_TORSIONS), 1);
+            EXPECT_EQ(ControlText(import, IDC_IMPORT_NOTES), "torsiones.offxml:2: default_idivf=\"auto\" se lee como 1");
+            Click(import, IDCANCEL);
+        });
+        shown.EndDialog(IDCANCEL);
+    });
+}
+
 TEST_F(ForceFieldImportTest, ALargeForceFieldListsEveryTorsion)
 {
     const std::string path = "/usr/lib/python3/dist-packages/openmm/app/data/charmm36.xml";

@@ -12,11 +12,13 @@
 
 // "Importar de un campo de fuerza": the proper torsions of one force-field file, filtered by
 // the types the user gives, each with its V1 ... V6 (V1 ... V4 when none of the file has V5 or
-// V6), minima and rotation barrier, or the reason it has none; the user picks one.
+// V6), minima and rotation barrier, or the reason it has none, and what the reader remarked on
+// the file; the user picks one.
 class CForceFieldImportDlg : public CDialog {
 public:
-    // file: a reading that succeeded.
-    explicit CForceFieldImportDlg(ForceFieldFileReading file, CWnd* pParent = nullptr);
+    // file: a reading that succeeded, of the file at path; sources and remarks in that file's
+    // folder are shown without the folder.
+    CForceFieldImportDlg(ForceFieldFileReading file, const std::string& path, CWnd* pParent = nullptr);
 
     enum { IDD = IDD_FORCE_FIELD_IMPORT };
 
@@ -26,6 +28,7 @@ public:
 protected:
     CListCtrl m_torsions;
     ForceFieldFileReading m_file;
+    std::string m_folder;                  // the chosen file's folder, with its separator
     std::vector<TorsionRowText> m_texts;   // one per torsion of the file, in its order
     std::vector<std::size_t> m_shown;      // the torsion of each row of the list
     int m_unusable = 0;                    // torsions with a reason in place of their figures
@@ -33,7 +36,7 @@ protected:
     CoefficientSet m_chosen{};
 
     void DoDataExchange(CDataExchange* pDX) override;
-    // Adds the columns and lists every torsion.
+    // Adds the columns, lists every torsion and shows the reader's remarks on the file.
     BOOL OnInitDialog() override;
     // «Usar» and Enter: the selected torsion's coefficients, or a message saying why not and
     // the dialog stays.
@@ -50,4 +53,6 @@ private:
     void ShowTorsions(const std::vector<std::string>& asked);
     // Ends the dialog with the coefficients of the torsion on row, or says why it cannot.
     void Use(int row);
+    // text without the chosen file's folder in front ("ffbonded.itp:12"), or as it is.
+    std::string WithoutFolder(const std::string& text) const;
 };
